@@ -55,7 +55,9 @@ class FieldModel {
 };
 
 // The extension of the last path component without its dot, as written:
-// empty when the name has no dot after its last "/" (or ":").
+// empty when the name has no dot after its last "/".
 QString FileExtension(const QString& fileName);
+// Upper-cases the letters a to z only.
+QString AsciiUpper(const QString& text);
 
 }  // namespace quillora

@@ -14,6 +14,7 @@
 #include <QVector>
 
 #include <functional>
+#include <optional>
 #include <vector>
 
 namespace quillora {
@@ -25,8 +26,8 @@ enum class FieldType : quint16 { String = 1, Integer = 3, Boolean = 5, DateTime 
 struct LookupSpec {
   int keyColumn = -1;                 // column of this table holding the key
   const class MemTable* table = nullptr;  // the other table
-  QString otherKey;                   // key column of the other table
-  QString otherResult;                // result column of the other table
+  int otherKey = -1;                  // key column of the other table
+  int otherResult = -1;               // result column of the other table
 };
 
 struct ColumnDef {
@@ -41,7 +42,7 @@ class MemTable : public QObject {
   Q_OBJECT
  public:
   enum class State { Browse, Edit, Insert };
-  using ChangeHandler = std::function<void(int column)>;
+  using ChangeHandler = std::function<void(int row, int column)>;
 
   explicit MemTable(const QString& name = QString(), QObject* parent = nullptr);
 
@@ -73,6 +74,10 @@ class MemTable : public QObject {
   // Appends a row without moving the cursor or starting an insert; used by
   // loaders and copies. Returns the row's index.
   int appendRowRaw();
+  // Stores a value (converted and cut like setValue) without running change
+  // handlers or notifying views; for loaders and copies. Throws when the
+  // value does not convert.
+  void setStoredValue(int row, int column, const QVariant& value);
 
   // The row filter. Visible rows keep table order.
   void setFilter(QVector<int> visibleRows);
@@ -108,9 +113,13 @@ class MemTable : public QObject {
 
   void setChangeHandler(int column, ChangeHandler handler);
 
-  // Converts a value to a column's type; an invalid QVariant when it does not
-  // convert. Strings are cut to the column's width in characters.
-  static QVariant convertTo(const ColumnDef& column, const QVariant& value);
+  // Converts a value to a column's type; nothing when it does not convert.
+  // Strings are cut to the column's width in characters; an empty value
+  // stays empty.
+  static std::optional<QVariant> convertTo(const ColumnDef& column, const QVariant& value);
+  // As convertTo, but throws the conversion error for a value that does not
+  // convert.
+  static QVariant convertOrThrow(const ColumnDef& column, const QVariant& value);
   static QString cutToWidth(const QString& text, int width);
 
  signals:
@@ -131,6 +140,7 @@ class MemTable : public QObject {
   void requireClosed(const char* what) const;
   void notifyReset();
   QVariant lookupValue(int row, const ColumnDef& def) const;
+  void emitOrDefer(const std::function<void()>& emitter);
 
   QString name_;
   std::vector<ColumnDef> columns_;
@@ -145,6 +155,18 @@ class MemTable : public QObject {
   qint64 nextRecId_ = 1;
   int disabled_ = 0;
   bool resetPending_ = false;
+};
+
+// Keeps a table's views frozen for a scope, released on every exit.
+class ControlsFrozen {
+ public:
+  explicit ControlsFrozen(MemTable& table) : table_(table) { table_.disableControls(); }
+  ~ControlsFrozen() { table_.enableControls(); }
+  ControlsFrozen(const ControlsFrozen&) = delete;
+  ControlsFrozen& operator=(const ControlsFrozen&) = delete;
+
+ private:
+  MemTable& table_;
 };
 
 }  // namespace quillora
