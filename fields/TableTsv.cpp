@@ -50,7 +50,8 @@ class LineParser {
         out += field[i];
         continue;
       }
-      const QChar next = ++i < field.size() ? field[i] : QChar();
+      if (++i == field.size()) fail(QStringLiteral("\"%1\" ends in a lone backslash").arg(field));
+      const QChar next = field[i];
       switch (next.unicode()) {
         case '\\': out += u'\\'; break;
         case 't': out += u'\t'; break;
@@ -139,7 +140,7 @@ void ReadTsvIntoTable(MemTable& table, const QByteArray& tsv, const QString& sou
     const LineParser parser(sourceName, i + 1);
     QByteArray bytes = lines[i];
     if (bytes.endsWith('\r')) bytes.chop(1);
-    QStringDecoder utf8(QStringDecoder::Utf8);
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
     const QString line = utf8(bytes);
     if (utf8.hasError()) parser.fail(QStringLiteral("the line is not UTF-8 text"));
     const QStringList fields = line.split(u'\t');
