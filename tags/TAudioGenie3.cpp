@@ -19,6 +19,10 @@ QString systemMessage() {
   return text ? QString::fromLocal8Bit(text) : QString();
 }
 
+// The loader leaves errno unspecified: where it sets none, the code is
+// ENOENT, the library or export that could not be found.
+int errorCode() { return errno ? errno : ENOENT; }
+
 // Opens the library and returns its handle, or throws the load error with the
 // system's code and text of the last attempt.
 void* openLibrary(const QString& library) {
@@ -28,10 +32,11 @@ void* openLibrary(const QString& library) {
   int code = 0;
   QString message;
   for (const QString& path : attempts) {
+    const QByteArray encoded = QFile::encodeName(path);
     errno = 0;
-    if (void* handle = dlopen(QFile::encodeName(path).constData(), RTLD_NOW | RTLD_LOCAL))
-      return handle;
-    code = errno;
+    void* handle = dlopen(encoded.constData(), RTLD_NOW | RTLD_LOCAL);
+    code = errorCode();
+    if (handle) return handle;
     message = systemMessage();
   }
   throw Error(QStringLiteral("%1 could not be loaded. Error-Code: %2. Error-Message: %3")
@@ -40,15 +45,14 @@ void* openLibrary(const QString& library) {
                   .arg(message));
 }
 
-// Resolves one export; a lookup that fails throws with ENOENT, since the
-// system sets no code of its own for a missing symbol.
+// Resolves one export, or throws the lookup error.
 template <typename Fn>
 void resolve(void* handle, Fn*& target, const char* name) {
   dlerror();
   errno = 0;
   target = reinterpret_cast<Fn*>(dlsym(handle, name));
   if (target) return;
-  const int code = errno ? errno : ENOENT;
+  const int code = errorCode();
   throw Error(QStringLiteral("GetProcAddress for %1 failed. Error-Code: %2. Error-Message: %3")
                   .arg(QString::fromLatin1(name))
                   .arg(code)
