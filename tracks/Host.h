@@ -15,13 +15,15 @@ class Host {
 
   // The folder box: the folder that the track table lists.
   virtual QString folder() const = 0;
+  virtual void setFolder(const QString& folder) = 0;
   // "Include Subdirectories", read each time a folder is met.
   virtual bool includeSubdirectories() const = 0;
   // The first panel of the status bar.
   virtual void setStatusText(const QString& text) = 0;
   // Lets the message loop handle pending events (repaint, scrolling, Esc).
   virtual void processEvents() = 0;
-  // True once the user asked the running scan to stop (Esc).
+  // True once the user asked the running scan to stop (Esc). The window
+  // clears the request before it starts a scan.
   virtual bool stopRequested() const = 0;
 
   // The track table's rows (absolute indexes) in the order the grid shows

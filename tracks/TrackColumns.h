@@ -33,6 +33,7 @@ class TrackColumns : public QObject {
   int FindTrackColumn(const QString& fieldName) const;
 
  signals:
+  // Each is sent once the list has changed.
   void columnInserted(int position);
   void columnRemoved(int position);
   void columnChanged(int position);

@@ -3,8 +3,12 @@
 // command-line tool owns one too, so both run the same code.
 #pragma once
 
+#include "engine/EngineApi.h"
 #include "fields/FieldModel.h"
+#include "tracks/ActionsDisabled.h"
 #include "tracks/TrackList.h"
+
+#include <QString>
 
 #include <memory>
 
@@ -13,6 +17,8 @@ namespace quillora {
 class TMetaTag;
 
 struct Workspace {
+  // Attaches the field map's ViewCheck handler; the tag object is created
+  // separately, so that an engine that fails to load leaves a usable session.
   Workspace();
   ~Workspace();
   Workspace(const Workspace&) = delete;
@@ -22,27 +28,15 @@ struct Workspace {
   // Null when the tag engine could not be loaded; commands that need it say so.
   std::unique_ptr<TMetaTag> JvID3v21;
   // Set while the program itself changes the field map or the track table,
-  // so the column and focus handlers stay quiet.
+  // so the column and focus handlers stay quiet. The window keeps the
+  // commands, folder buttons and fields panel disabled while it is set.
   bool DisableActions = false;
   TrackList tracks{fields, DisableActions};
 
   // Creates the tag object (loading the engine); throws the engine's error.
-  void CreateTagObject();
-  // The tag object, or an error saying the engine is not loaded.
+  void CreateTagObject(const QString& engineLibrary = QStringLiteral(QUILLORA_ENGINE_LIBRARY));
+  // The tag object, or the error "The tag engine is not loaded".
   TMetaTag& tagObject();
-};
-
-// Sets DisableActions for a scope and restores what it found, on every exit.
-class ActionsDisabled {
- public:
-  explicit ActionsDisabled(bool& flag) : flag_(flag), saved_(flag) { flag_ = true; }
-  ~ActionsDisabled() { flag_ = saved_; }
-  ActionsDisabled(const ActionsDisabled&) = delete;
-  ActionsDisabled& operator=(const ActionsDisabled&) = delete;
-
- private:
-  bool& flag_;
-  bool saved_;
 };
 
 }  // namespace quillora
