@@ -40,9 +40,7 @@ void* openLibrary(const QString& library) {
     message = systemMessage();
   }
   throw Error(QStringLiteral("%1 could not be loaded. Error-Code: %2. Error-Message: %3")
-                  .arg(library)
-                  .arg(code)
-                  .arg(message));
+                  .arg(library, QString::number(code), message));
 }
 
 // Resolves one export, or throws the lookup error.
@@ -54,9 +52,7 @@ void resolve(void* handle, Fn*& target, const char* name) {
   if (target) return;
   const int code = errorCode();
   throw Error(QStringLiteral("GetProcAddress for %1 failed. Error-Code: %2. Error-Message: %3")
-                  .arg(QString::fromLatin1(name))
-                  .arg(code)
-                  .arg(systemMessage()));
+                  .arg(QString::fromLatin1(name), QString::number(code), systemMessage()));
 }
 
 }  // namespace
