@@ -1,0 +1,86 @@
+// Monkey's Audio files: the items of the APE tag; an ID3v1 tag is kept.
+#include "engine/ApeFacts.h"
+#include "engine/Format.h"
+#include "engine/TagRegions.h"
+#include "engine/Text.h"
+
+#include <taglib/apefile.h>
+#include <taglib/apefooter.h>
+#include <taglib/apetag.h>
+#include <taglib/id3v1tag.h>
+
+
+namespace quillora::engine {
+
+namespace {
+
+using TagLib::String;
+using ApeFile = TagLib::APE::File;
+
+class ApeFormat final : public Format {
+ public:
+  const char* name() const override { return "APE"; }
+
+  Opened open(const std::string& path) const override {
+    Opened opened;
+    opened.file = std::make_unique<ApeFile>(path.c_str());
+    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
+    return opened;
+  }
+
+  // Keys are upper case, as TagLib keeps them.
+  Items items(TagLib::File& file) const override {
+    auto& ape = static_cast<ApeFile&>(file);
+    Items items;
+    if (ape.hasAPETag())
+      for (const auto& [key, item] : ape.APETag()->itemListMap())
+        items[key] = item.type() == TagLib::APE::Item::Binary
+                         ? "data of " + String::number(item.binaryData().size()) + " bytes"
+                         : joined(item.values());
+    if (ape.hasID3v1Tag()) items["=ID3v1"] = ape.ID3v1Tag()->title() + "|" + ape.ID3v1Tag()->artist();
+    return items;
+  }
+
+  // Written with the usual spelling: "Album", "Year".
+  void apply(TagLib::File& file, const String& key, const String& text) const override {
+    TagLib::APE::Tag& tag = *static_cast<ApeFile&>(file).APETag(true);
+    if (text.isEmpty()) return tag.removeItem(key);
+    if (!TagLib::APE::Tag::checkKey(key)) throw Failure("\"" + key.to8Bit(true) + "\" is not a valid APE item key");
+    tag.addValue(key.substr(0, 1).upper() + lower(key.substr(1)), text, true);
+  }
+
+  void clear(TagLib::File& file) const override { static_cast<ApeFile&>(file).strip(); }
+
+  bool save(TagLib::File& file, const Changes&) const override { return file.save(); }
+
+  std::optional<Ranges> audio(const std::string& path) const override { return monkeyAudio(path); }
+
+ private:
+  static String lower(const String& text) {
+    std::string s = text.to8Bit(true);
+    for (char& c : s)
+      if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return String(s, String::UTF8);
+  }
+};
+
+}  // namespace
+
+const Format& apeFormat() {
+  static const ApeFormat format;
+  return format;
+}
+
+std::optional<ApeTagFacts> readApeTagFacts(const std::string& path) {
+  const Opened opened = apeFormat().open(path);
+  if (!opened.file) return std::nullopt;
+  auto& ape = static_cast<ApeFile&>(*opened.file);
+  if (!ape.hasAPETag()) return std::nullopt;
+  const TagLib::APE::Footer& footer = *ape.APETag()->footer();
+  std::string thousandths = std::to_string(footer.version() % 1000);
+  thousandths.insert(0, 3 - thousandths.size(), '0');
+  return ApeTagFacts{static_cast<int>(footer.completeTagSize()),
+                     std::to_string(footer.version() / 1000) + "." + thousandths};
+}
+
+}  // namespace quillora::engine

@@ -1,0 +1,40 @@
+// Helpers that turn the C calls into calls on the current file, never
+// letting an exception out of the library.
+#pragma once
+
+#include "engine/Format.h"
+#include "engine/Session.h"
+#include "engine/Text.h"
+
+#include <cstdint>
+
+namespace quillora::engine {
+
+// A returned text: the function's text, or empty if it throws.
+template <class Produce>
+char16_t* textResult(Produce produce) noexcept {
+  try {
+    return newUtf16(produce());
+  } catch (...) {
+    return new (std::nothrow) char16_t[1]{};
+  }
+}
+
+template <class Produce>
+auto numberResult(Produce produce) noexcept -> decltype(produce()) {
+  try {
+    return produce();
+  } catch (...) {
+    return 0;
+  }
+}
+
+char16_t* getItem(const Format& format, const TagLib::String& key) noexcept;
+void setItem(const Format& format, const TagLib::String& key, const char16_t* text) noexcept;
+// -1 on success, 0 on failure, as the save exports return it.
+int16_t saveResult(bool saved) noexcept;
+int16_t saveChanges(const Format& format) noexcept;
+// The keys of the current file's items that a getter reaches, joined.
+char16_t* itemKeys(const Format& format) noexcept;
+
+}  // namespace quillora::engine

@@ -1,0 +1,91 @@
+#include "engine/FileBytes.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <algorithm>
+
+namespace quillora::engine {
+
+FileBytes::FileBytes(const std::string& path) : fd_(::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+  struct stat st {};
+  if (fd_ >= 0 && fstat(fd_, &st) == 0) size_ = st.st_size;
+}
+
+FileBytes::~FileBytes() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+TagLib::ByteVector FileBytes::read(int64_t offset, int64_t length) const {
+  if (fd_ < 0 || offset < 0 || length <= 0 || offset >= size_) return {};
+  length = std::min(length, size_ - offset);
+  TagLib::ByteVector bytes(static_cast<unsigned int>(length), '\0');
+  int64_t done = 0;
+  while (done < length) {
+    const ssize_t got = pread(fd_, bytes.data() + done, length - done, offset + done);
+    if (got <= 0) break;
+    done += got;
+  }
+  bytes.resize(static_cast<unsigned int>(done));
+  return bytes;
+}
+
+namespace {
+
+// Walks a list of ranges as one run of bytes, a block at a time.
+class RangeReader {
+ public:
+  RangeReader(const FileBytes& file, const Ranges& ranges) : file_(file), ranges_(ranges) {}
+  TagLib::ByteVector next(int64_t length) {
+    TagLib::ByteVector out;
+    while (static_cast<int64_t>(out.size()) < length && index_ < ranges_.size()) {
+      const Range& r = ranges_[index_];
+      const int64_t take = std::min(length - static_cast<int64_t>(out.size()), r.length - within_);
+      const TagLib::ByteVector part = file_.read(r.offset + within_, take);
+      if (static_cast<int64_t>(part.size()) != take) return out;  // the file is shorter than its layout
+      out.append(part);
+      within_ += take;
+      if (within_ == r.length) ++index_, within_ = 0;
+    }
+    return out;
+  }
+
+ private:
+  const FileBytes& file_;
+  const Ranges& ranges_;
+  size_t index_ = 0;
+  int64_t within_ = 0;
+};
+
+int64_t total(const Ranges& ranges) {
+  int64_t sum = 0;
+  for (const Range& r : ranges) sum += r.length;
+  return sum;
+}
+
+}  // namespace
+
+bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b, const Ranges& rangesB) {
+  const int64_t length = total(rangesA);
+  if (length != total(rangesB)) return false;
+  FileBytes fileA(a), fileB(b);
+  if (!fileA.isOpen() || !fileB.isOpen()) return false;
+  RangeReader readerA(fileA, rangesA), readerB(fileB, rangesB);
+  constexpr int64_t kBlock = 1 << 16;
+  for (int64_t done = 0; done < length; done += kBlock) {
+    const int64_t want = std::min(kBlock, length - done);
+    const TagLib::ByteVector blockA = readerA.next(want);
+    if (static_cast<int64_t>(blockA.size()) != want || blockA != readerB.next(want)) return false;
+  }
+  return true;
+}
+
+bool sameContent(const std::string& a, const std::string& b) {
+  FileBytes fileA(a), fileB(b);
+  if (!fileA.isOpen() || !fileB.isOpen() || fileA.size() != fileB.size()) return false;
+  const Ranges whole{{0, fileA.size()}};
+  return sameBytes(a, whole, b, whole);
+}
+
+}  // namespace quillora::engine

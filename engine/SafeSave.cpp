@@ -1,0 +1,124 @@
+#include "engine/SafeSave.h"
+
+#include "engine/FileBytes.h"
+#include "engine/WorkingCopy.h"
+
+#include <taglib/audioproperties.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+
+namespace quillora::engine {
+
+namespace {
+
+[[noreturn]] void failWithErrno(int error) {
+  throw Failure(error == ENOENT ? "The file no longer exists" : std::strerror(error));
+}
+
+// The file a save replaces: a symbolic link's target, so the link stays.
+std::string resolved(const std::string& path) {
+  char* real = realpath(path.c_str(), nullptr);
+  if (!real) failWithErrno(errno);
+  std::string target(real);
+  std::free(real);
+  return target;
+}
+
+// Refuses a file the user may not write, even where the folder would allow
+// replacing it. The owner's write bit counts for root too.
+void checkWritable(const std::string& target, const struct stat& info) {
+  if (!S_ISREG(info.st_mode)) throw Failure("Not a regular file");
+  if (access(target.c_str(), W_OK) != 0) failWithErrno(errno);
+  if (!(info.st_mode & S_IWUSR)) throw Failure(std::strerror(EACCES));
+  struct statvfs volume {};
+  if (statvfs(target.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY)) throw Failure(std::strerror(EROFS));
+}
+
+std::string notValid(const Format& format) {
+  return std::string("Not a valid ") + format.name() + " file";
+}
+
+struct Sound {
+  int length = 0, sampleRate = 0, channels = 0;
+  bool operator==(const Sound&) const = default;
+};
+
+Sound soundOf(TagLib::File& file) {
+  const TagLib::AudioProperties* p = file.audioProperties();
+  return p ? Sound{p->lengthInMilliseconds(), p->sampleRate(), p->channels()} : Sound{};
+}
+
+// Applies the edit to the copy and returns what the copy's items must be.
+Items edit(const std::string& copy, const Format& format, const Changes& changes, bool clear, Sound& sound) {
+  Opened opened = format.open(copy);
+  if (!opened.file) throw Failure(notValid(format));
+  sound = soundOf(*opened.file);
+  const Items before = format.items(*opened.file);
+  if (clear)
+    format.clear(*opened.file);
+  else
+    for (const auto& [key, text] : changes) format.apply(*opened.file, key, text);
+  if (!format.save(*opened.file, changes)) throw Failure("The tag could not be written");
+  return clear ? format.cleared(before) : withChanges(before, changes);
+}
+
+void verify(const std::string& original, const Ranges& originalAudio, const std::string& copy, const Format& format,
+            const Changes& changes, bool clear, const Items& expected, const Sound& sound) {
+  {
+    Opened opened = format.open(copy);
+    if (!opened.file) throw Failure("Verification failed: the written file cannot be read back");
+    const Items actual = format.items(*opened.file);
+    for (const auto& [key, text] : expected) {
+      const auto found = actual.find(key);
+      if (found == actual.end()) throw Failure("Verification failed: " + key.to8Bit(true) + " was lost");
+      if (found->second != text) throw Failure("Verification failed: " + key.to8Bit(true) + " does not read back as written");
+    }
+    for (const auto& item : actual)
+      if (!expected.count(item.first)) throw Failure("Verification failed: " + item.first.to8Bit(true) + " appeared");
+    if (!(soundOf(*opened.file) == sound)) throw Failure("Verification failed: the audio properties changed");
+  }
+  const auto copyAudio = format.audio(copy);
+  if (!copyAudio || !sameBytes(original, originalAudio, copy, *copyAudio))
+    throw Failure("Verification failed: the audio data changed");
+  format.check(original, copy, changes, clear);
+}
+
+bool sameFile(const struct stat& a, const struct stat& b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino && a.st_size == b.st_size &&
+         a.st_mtim.tv_sec == b.st_mtim.tv_sec && a.st_mtim.tv_nsec == b.st_mtim.tv_nsec;
+}
+
+}  // namespace
+
+void safeSave(const std::string& path, const Format& format, const Changes& changes, bool clear) {
+  struct stat link {};
+  if (lstat(path.c_str(), &link) != 0) failWithErrno(errno);
+  const std::string target = resolved(path);
+  struct stat info {};
+  if (stat(target.c_str(), &info) != 0) failWithErrno(errno);
+  checkWritable(target, info);
+  const auto originalAudio = format.audio(target);
+  if (!originalAudio) throw Failure(notValid(format));
+
+  WorkingCopy copy(target);
+  copy.fill(format.copyPrefix(target));
+  Sound sound;
+  const Items expected = edit(copy.path(), format, changes, clear, sound);
+  format.finish(copy.path(), changes);
+  verify(target, *originalAudio, copy.path(), format, changes, clear, expected, sound);
+  if (sameContent(target, copy.path())) return;  // nothing really changed
+
+  struct stat now {};
+  if (stat(target.c_str(), &now) != 0) failWithErrno(errno);
+  if (!sameFile(info, now)) throw Failure("The file changed while it was being saved");
+  copy.replace(info);
+}
+
+}  // namespace quillora::engine

@@ -1,0 +1,87 @@
+#include "engine/Session.h"
+
+#include "engine/SafeSave.h"
+
+namespace quillora::engine {
+
+Session& Session::instance() {
+  static Session session;
+  return session;
+}
+
+bool Session::analyze(const std::string& path) {
+  path_ = path;
+  format_ = formatOfFile(path);
+  pending_.clear();
+  reload();
+  return valid_;
+}
+
+void Session::reload() {
+  valid_ = false;
+  items_.clear();
+  if (!format_) return;
+  Opened opened = format_->open(path_);
+  if (!opened.file) return;
+  items_ = format_->items(*opened.file);
+  valid_ = true;
+}
+
+TagLib::String Session::get(const Format& format, const TagLib::String& key) const {
+  if (!is(format)) return {};
+  if (const auto change = pending_.find(key); change != pending_.end()) return change->second;
+  const auto item = items_.find(key);
+  return item == items_.end() ? TagLib::String() : item->second;
+}
+
+Items Session::items(const Format& format) const {
+  return is(format) ? withChanges(items_, pending_) : Items{};
+}
+
+void Session::set(const Format& format, const TagLib::String& key, const TagLib::String& text) {
+  if (!is(format)) return;
+  const auto item = items_.find(key);
+  if (text == (item == items_.end() ? TagLib::String() : item->second))
+    pending_.erase(key);
+  else
+    pending_[key] = text;
+}
+
+bool Session::save(const Format& format) {
+  if (!is(format)) {
+    lastError_ = std::string("Not a valid ") + format.name() + " file";
+    return false;
+  }
+  if (pending_.empty()) {
+    lastError_.clear();
+    return true;
+  }
+  return run(&format, pending_, false);
+}
+
+bool Session::clear() {
+  if (!format_) {
+    lastError_ = "Not a supported audio file";
+    return false;
+  }
+  if (!valid_) {
+    lastError_ = std::string("Not a valid ") + format_->name() + " file";
+    return false;
+  }
+  return run(format_, {}, true);
+}
+
+bool Session::run(const Format* format, const Changes& changes, bool clear) {
+  try {
+    safeSave(path_, *format, changes, clear);
+  } catch (const std::exception& failure) {
+    lastError_ = failure.what();
+    return false;
+  }
+  lastError_.clear();
+  pending_.clear();
+  reload();
+  return true;
+}
+
+}  // namespace quillora::engine

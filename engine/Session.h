@@ -1,0 +1,46 @@
+// The engine's one current file: its format, the items of its tags as read
+// when it was analysed, the changes the setters made since, and the reason the
+// last save failed.
+#pragma once
+
+#include "engine/Format.h"
+
+#include <string>
+
+namespace quillora::engine {
+
+class Session {
+ public:
+  static Session& instance();
+
+  // Makes the file current and drops pending changes; true when the file is
+  // of the format its extension names.
+  bool analyze(const std::string& path);
+  const std::string& path() const { return path_; }
+  bool is(const Format& format) const { return valid_ && format_ == &format; }
+
+  // The item's text (the pending one when set); empty for another format.
+  TagLib::String get(const Format& format, const TagLib::String& key) const;
+  // Every item with the pending changes applied; empty for another format.
+  Items items(const Format& format) const;
+  // Records a change; the item's current text itself is no change.
+  void set(const Format& format, const TagLib::String& key, const TagLib::String& text);
+  // Writes the pending changes through the safe save; true on success.
+  bool save(const Format& format);
+  // Removes every tag of the current file through the safe save.
+  bool clear();
+  const std::string& lastError() const { return lastError_; }
+
+ private:
+  bool run(const Format* format, const Changes& changes, bool clear);
+  void reload();
+
+  std::string path_;
+  const Format* format_ = nullptr;
+  bool valid_ = false;
+  Items items_;
+  Changes pending_;
+  std::string lastError_;
+};
+
+}  // namespace quillora::engine

@@ -1,0 +1,27 @@
+// Text conversions between the C interface (UTF-16) and TagLib, and the one
+// rule for showing several values of an item as one text.
+#pragma once
+
+#include <taglib/tstring.h>
+#include <taglib/tstringlist.h>
+
+#include <cstdint>
+#include <string>
+
+namespace quillora::engine {
+
+// Several values of one item are shown as one text, joined by this.
+inline constexpr const char* kValueSeparator = "; ";
+
+TagLib::String fromUtf16(const char16_t* text);
+// A new[]-allocated, zero-terminated copy, released by AUDIOFreeStringW.
+char16_t* newUtf16(const TagLib::String& text);
+char16_t* newUtf16(const std::string& utf8);
+TagLib::String joined(const TagLib::StringList& values);
+// The four characters of a frame identifier packed big-endian into 32 bits,
+// each byte read as Latin-1 (MP4's 0xA9 becomes "\251").
+TagLib::String frameKey(int32_t frameId);
+// The path in the file system's encoding (UTF-8).
+std::string toPath(const TagLib::String& text);
+
+}  // namespace quillora::engine
