@@ -1,0 +1,118 @@
+#include "commands/Commit.h"
+
+#include "commands/ClearIDTag.h"
+#include "commands/FileReport.h"
+#include "commands/MappedField.h"
+#include "commands/TrackFiles.h"
+#include "fields/Error.h"
+#include "tags/TMetaTag.h"
+#include "tracks/CellText.h"
+#include "tracks/Host.h"
+#include "tracks/Workspace.h"
+
+#include <QVector>
+
+namespace quillora {
+
+namespace {
+
+// Checked field map rows whose field has no track table column: the row
+// holds no value for them, so their items must stay as the file has them.
+// The writer passes over unchecked rows, so they are unchecked while the
+// file is written and checked again on every exit. DisableActions keeps the
+// ViewCheck handler quiet meanwhile.
+class RowsLeftAsTheyAre {
+ public:
+  RowsLeftAsTheyAre(FieldModel& fields, QVector<int> rows) : fields_(fields), rows_(std::move(rows)) {
+    for (int row : rows_) fields_.mdFieldsInternal.setValue(row, fields_.fm().ViewCheck, false);
+  }
+  ~RowsLeftAsTheyAre() {
+    for (int row : rows_) fields_.mdFieldsInternal.setValue(row, fields_.fm().ViewCheck, true);
+  }
+  RowsLeftAsTheyAre(const RowsLeftAsTheyAre&) = delete;
+  RowsLeftAsTheyAre& operator=(const RowsLeftAsTheyAre&) = delete;
+
+ private:
+  FieldModel& fields_;
+  QVector<int> rows_;
+};
+
+// Fills the value list from a track row through the checked field map rows
+// of the media type; an empty cell adds no line, so the writer empties that
+// item. Returns the checked rows without a track table column.
+QVector<int> fillValueList(Workspace& ws, TMetaTagTexts& texts, int trackRow, int mediaType) {
+  const MemTable& tracks = ws.tracks.JvMemoryData1;
+  const MemTable& map = ws.fields.mdFieldsInternal;
+  const FieldMapColumns& fm = ws.fields.fm();
+  ws.fields.FilterFieldMap(-1, mediaType, -1);
+  texts.Clear();
+  QVector<int> unmapped;
+  for (int position = 0; position < map.visibleCount(); ++position) {
+    const int mapRow = map.visibleRow(position);
+    if (!map.value(mapRow, fm.ViewCheck).toBool()) continue;
+    const int field = TrackFieldOfMapRow(ws, mapRow);
+    if (field == -1) {
+      unmapped << mapRow;
+      continue;
+    }
+    const QVariant value = tracks.value(trackRow, field);
+    if (!value.isNull())
+      texts.SetFieldValue(map.value(mapRow, fm.FieldID).toInt(), CellText(tracks.column(field), value));
+  }
+  return unmapped;
+}
+
+SaveResult commitTrack(Workspace& ws, TMetaTag& tag, int row, const QString& fileName,
+                       bool eraseTagFirst) {
+  tag.setFileNAme(fileName);
+  if (eraseTagFirst) {
+    const SaveResult cleared = ClearIDTag(tag, fileName);
+    if (cleared.failed()) return cleared;
+  }
+  tag.BeginUpdate();
+  ControlsFrozen frozen(ws.fields.mdFieldsInternal);
+  const int mediaType = ws.fields.MediaTypeOfFile(fileName);
+  RowsLeftAsTheyAre leftAlone(ws.fields, fillValueList(ws, tag.Texts(), row, mediaType));
+  const SaveResult result = tag.Commit();
+  tag.EndUpdate();
+  return result;
+}
+
+QString commitMessage(const FileReport& report) {
+  QString text = QStringLiteral("%1 written.").arg(FileCount(report.written()));
+  if (report.hasFailures()) text += QLatin1Char(' ') + report.failureList(QStringLiteral("written"));
+  return text;
+}
+
+}  // namespace
+
+void btnCommitClick(Workspace& ws, Host& host, int senderTag, bool eraseTagFirst) {
+  MemTable& tracks = ws.tracks.JvMemoryData1;
+  const int count = tracks.rowCount();
+  if (count > 0) ws.tagObject();  // a missing engine is said before anything starts
+  host.StartFeedback(senderTag);
+  FileReport report;
+  {
+    ActionsDisabled disabled(ws.DisableActions);
+    const QString folder = host.folder();
+    for (int row = 0; row < count; ++row) {
+      host.StepBusyIndicator();
+      host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
+      SaveResult result;
+      try {
+        result = commitTrack(ws, ws.tagObject(), row, TrackFileName(folder, tracks, row), eraseTagFirst);
+      } catch (const Error& error) {
+        // A malformed field map row fails this file only; the others go on.
+        result = {SaveResult::Status::Failed, error.message()};
+      }
+      report.add(RelativeName(tracks, row), result);
+      if (result.written()) ws.tracks.rememberAsRead(row);
+      host.processEvents();
+    }
+    host.setStatusText(QString());
+  }
+  host.EndFeedback(senderTag);
+  if (count > 0) host.showMessage(commitMessage(report), QStringLiteral("Commit Changes"));
+}
+
+}  // namespace quillora
