@@ -58,6 +58,8 @@ void TDialogSelectDirectoryForm::buildLayout() {
   pathLine_ = new QLabel(this);
   pathLine_->setObjectName(QStringLiteral("Panel1"));
   pathLine_->setMinimumHeight(17);
+  // The window widens itself for a long path; the line must not force it.
+  pathLine_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Preferred);
   pathLine_->setContentsMargins(4, 0, 4, 0);
   layout->addWidget(pathLine_);
 

@@ -1,4 +1,4 @@
-// The shell's tests need a QApplication; they run without a display.
+// Tests that make widgets need a QApplication; they run without a display.
 #include <QApplication>
 
 #include <gtest/gtest.h>
