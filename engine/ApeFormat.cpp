@@ -21,7 +21,9 @@ class ApeFormat final : public Format {
  public:
   const char* name() const override { return "APE"; }
 
+  // TagLib takes any bytes for this format, so the layout is checked first.
   Opened open(const std::string& path) const override {
+    if (!monkeyAudio(path)) return {};
     Opened opened;
     opened.file = std::make_unique<ApeFile>(path.c_str());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};

@@ -61,15 +61,25 @@ int64_t id3v2End(const FileBytes& file) {
   }
 }
 
+namespace {
+
+// Start of an APE tag whose footer ends at `end`, or `end` when there is none.
+int64_t apeTagStart(const FileBytes& file, int64_t floor, int64_t end) {
+  const TagLib::ByteVector footer = file.read(end - 32, 32);
+  if (end - 32 < floor || footer.size() != 32 || !footer.startsWith("APETAGEX")) return end;
+  const int64_t size = footer.toUInt(12, false) + ((footer.toUInt(20, false) & 0x80000000U) ? 32 : 0);
+  return size <= end - floor ? end - size : end;
+}
+
+}  // namespace
+
+// An APE footer at the very end rules out an ID3v1 tag, whose "TAG" the
+// footer's "APETAGEX" may happen to hold 128 bytes before the end.
 int64_t trailingTagsStart(const FileBytes& file, int64_t floor) {
   int64_t end = file.size();
+  if (const int64_t ape = apeTagStart(file, floor, end); ape != end) return ape;
   if (end - 128 >= floor && file.read(end - 128, 3) == "TAG") end -= 128;
-  const TagLib::ByteVector footer = file.read(end - 32, 32);
-  if (end - 32 >= floor && footer.size() == 32 && footer.startsWith("APETAGEX")) {
-    const int64_t size = footer.toUInt(12, false) + ((footer.toUInt(20, false) & 0x80000000U) ? 32 : 0);
-    if (size <= end - floor) end -= size;
-  }
-  return end;
+  return apeTagStart(file, floor, end);
 }
 
 std::optional<Ranges> mpegAudio(const std::string& path) {

@@ -19,7 +19,9 @@ class WavFormat final : public Format {
  public:
   const char* name() const override { return "WAV"; }
 
+  // TagLib takes any bytes for this format, so the layout is checked first.
   Opened open(const std::string& path) const override {
+    if (!riffAudio(path)) return {};
     Opened opened;
     opened.file = std::make_unique<WavFile>(path.c_str());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
