@@ -1,5 +1,7 @@
 #include "engine/TagRegions.h"
 
+#include <algorithm>
+
 namespace quillora::engine {
 
 namespace {
@@ -86,9 +88,10 @@ std::optional<Ranges> mpegAudio(const std::string& path) {
   const FileBytes file(path);
   const int64_t begin = id3v2End(file);
   const int64_t end = trailingTagsStart(file, begin);
+  // Zero bytes may pad the space between the tag and the first frame.
+  const TagLib::ByteVector start = file.read(begin, std::min<int64_t>(end - begin, 1 << 16));
   int64_t first = begin;
-  constexpr int64_t kMaxPadding = 1 << 16;
-  while (first < end && first - begin < kMaxPadding && file.read(first, 1) == TagLib::ByteVector(1, '\0')) ++first;
+  while (first - begin < start.size() && start[first - begin] == '\0') ++first;
   const auto frame = mpegFrameAt(file, first);
   if (!frame || first + frame->length > end) return std::nullopt;
   const int64_t second = first + frame->length;

@@ -107,6 +107,28 @@ TEST(Id3v2ExtendedHeader, ASaveThatWouldLoseAFrameFails) {
   EXPECT_EQ(readBytes(path), bytes);
 }
 
+// TagLib reads ID3v2.3 frames that ID3v2.4 dropped (TSIZ, TRDA) but does not
+// write them back: such a save fails rather than lose them.
+TEST(Id3v2LostFrames, ASaveThatTagLibWouldWriteWithoutAFrameFails) {
+  const auto frame23 = [](const std::string& id, const std::string& text) {
+    const std::string body = std::string(1, '\0') + text;
+    return id + std::string(3, '\0') + static_cast<char>(body.size()) + std::string(2, '\0') + body;
+  };
+  const std::string frames = frame23("TIT2", "Old title") + frame23("TSIZ", "12345");
+  TempDir dir;
+  const std::string path = dir.file("v23-tsiz.mp3");
+  writeBytes(path, "ID3\x03" + std::string(2, '\0') + syncsafe(frames.size()) + frames +
+                       readBytes(fixturePath("plain.mp3")));
+  const std::string bytes = readBytes(path);
+
+  ASSERT_TRUE(analyze(path));
+  EXPECT_EQ(take(ID3V2GetTextFrameW(frameId("TIT2"))), "Old title");
+  ID3V2SetTextFrameW(frameId("TIT2"), u16("New title").c_str());
+  EXPECT_EQ(ID3V2SaveChangesW(), 0);
+  EXPECT_NE(lastError().find("Verification failed"), std::string::npos) << lastError();
+  EXPECT_EQ(readBytes(path), bytes);
+}
+
 TEST(Id3v2Genre, AGenreNumberReadsAsItsName) {
   TempDir dir;
   const std::string path = dir.copy("plain.mp3");
