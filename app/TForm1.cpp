@@ -1,0 +1,279 @@
+#include "app/TForm1.h"
+
+#include "app/BusyIndicator.h"
+#include "app/Feedback.h"
+#include "app/FeedbackSounds.h"
+#include "app/FieldFiles.h"
+#include "commands/BatchUpdate.h"
+#include "commands/Commit.h"
+#include "commands/CommitClear.h"
+#include "commands/SuggestFromFolder.h"
+#include "commands/SuggestFromTag.h"
+#include "dialogs/About.h"
+#include "dialogs/SelectDirectory.h"
+#include "fields/Error.h"
+#include "tracks/FieldMapModel.h"
+#include "tracks/FocusedTrack.h"
+#include "tracks/FolderScan.h"
+#include "tracks/TrackTableModel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QHeaderView>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QSortFilterProxyModel>
+#include <QTabWidget>
+#include <QTableView>
+#include <QToolButton>
+
+namespace quillora {
+
+namespace {
+int tagOf(const QObject* sender) { return sender ? sender->property("Tag").toInt() : 0; }
+}  // namespace
+
+TForm1::TForm1(const WindowPaths& paths, std::unique_ptr<SoundPlayer> player, QWidget* parent)
+    : QMainWindow(parent), paths_(paths) {
+  buildControls();
+  player_ = player ? std::move(player) : std::make_unique<SoundEffectPlayer>();
+  feedback_ = std::make_unique<Feedback>(*PaintBox1, *player_, paths_.programFolder);
+  FormCreate();
+  bindModels();
+  About = new TAbout(this);
+  qApp->installEventFilter(this);
+}
+
+TForm1::~TForm1() {
+  qApp->removeEventFilter(this);
+  FormDestroy();
+}
+
+// The tag object and the field files. A failing step is reported and the
+// others still run, so the window opens with as much as could be had; the
+// commands then say what is missing.
+void TForm1::FormCreate() {
+  try {
+    ws_.CreateTagObject();
+  } catch (const Error& e) {
+    creationErrors_ << e.message();
+  }
+  for (const QString& error : LoadFieldFiles(ws_.fields)) creationErrors_ << error;
+}
+
+void TForm1::FormDestroy() {
+  for (const QString& error : SaveFieldFiles(ws_.fields))
+    QMessageBox::critical(nullptr, QStringLiteral("Quillora"), error);
+}
+
+void TForm1::FormShow() {
+  settings_ = ReadSettings(SettingsFileName(paths_.programFolder));
+  Edit1->setText(settings_.tracksPath);
+  cbPictures->setChecked(settings_.pictures);
+  cbAppendPictures->setChecked(settings_.picturesFlag);
+  cxGridMP3->setColumnWidth(0, settings_.fileNameWidth);
+}
+
+void TForm1::FormClose() {
+  settings_.tracksPath = Edit1->text();
+  settings_.pictures = cbPictures->isChecked();
+  settings_.picturesFlag = cbAppendPictures->isChecked();
+  settings_.fileNameWidth = cxGridMP3->columnWidth(0);
+  try {
+    WriteSettings(SettingsFileName(paths_.programFolder), settings_);
+  } catch (const Error& e) {
+    QMessageBox::critical(this, QStringLiteral("Quillora"), e.message());
+  }
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (shown_) return;
+  shown_ = true;
+  FormShow();
+  if (!creationErrors_.isEmpty())
+    QMetaObject::invokeMethod(this, [this] {
+      QMessageBox::critical(this, QStringLiteral("Quillora"), creationErrors_.join(QLatin1Char('\n')));
+    }, Qt::QueuedConnection);
+}
+
+void TForm1::closeEvent(QCloseEvent* event) {
+  if (running_ || !mayDiscardPendingChanges()) {
+    if (running_) stopRequested_ = true;
+    event->ignore();
+    return;
+  }
+  FormClose();
+  event->accept();
+}
+
+bool TForm1::eventFilter(QObject* watched, QEvent* event) {
+  if (running_ && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape) {
+    stopRequested_ = true;
+    return true;
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void TForm1::bindModels() {
+  trackModel_ = new TrackTableModel(ws_.tracks, this);
+  trackProxy_ = new QSortFilterProxyModel(this);
+  trackProxy_->setSourceModel(trackModel_);
+  trackProxy_->setSortRole(TrackTableModel::SortRole);
+  cxGridMP3->setModel(trackProxy_);
+  cxGridMP3->sortByColumn(-1, Qt::AscendingOrder);
+  fieldMapModel_ = new FieldMapModel(ws_, this);
+  cxGrid2->setModel(fieldMapModel_);
+  const auto& panelColumns = FieldMapModel::panelColumns();
+  for (int c = 0; c < panelColumns.size(); ++c) cxGrid2->setColumnHidden(c, !panelColumns[c].shown);
+  connect(fieldMapModel_, &FieldMapModel::failed, this,
+          [this](const QString& message) { QMessageBox::critical(this, QStringLiteral("Quillora"), message); });
+  cxGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+
+  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnInserted, this, [this] { applyColumnVisibility(); });
+  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnChanged, this, [this] { applyColumnVisibility(); });
+  connect(trackModel_, &QAbstractItemModel::modelReset, this, [this] { applyColumnVisibility(); updateTitle(); });
+  connect(trackModel_, &QAbstractItemModel::dataChanged, this, [this] { updateTitle(); });
+  connect(cxGridMP3->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
+          [this](const QModelIndex& current) {
+            if (!current.isValid()) return;
+            const QModelIndex name = trackProxy_->index(current.row(), 0);
+            cxGridMP3FocusedRecordChanged(ws_, name.data().toString());
+          });
+  connect(PageControl1, &QTabWidget::currentChanged, this, &TForm1::PageControl1Change);
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
+  connect(btnRefresh, &QPushButton::clicked, this, &TForm1::btnRefreshClick);
+  connect(btnSuggest, &QToolButton::clicked, this, &TForm1::btnSuggestClick);
+  connect(btnBatch, &QToolButton::clicked, this, &TForm1::btnBatchClick);
+  connect(btnClearFields, &QToolButton::clicked, this, &TForm1::btnClearFieldsClick);
+  connect(btnSetTrackNTitle, &QToolButton::clicked, this, &TForm1::btnSetTrackNTitleClick);
+  connect(btnAutoLoadPictures, &QToolButton::clicked, this, &TForm1::btnAutoLoadPicturesClick);
+  connect(btnCommit, &QToolButton::clicked, this, &TForm1::btnCommitClick);
+  connect(btnSetAlbumBatch, &QToolButton::clicked, this, &TForm1::btnSetAlbumBatchClick);
+  connect(btnCommitClear, &QPushButton::clicked, this, &TForm1::btnCommitClearClick);
+  connect(btnSetTrackWithoutArtist, &QPushButton::clicked, this, &TForm1::btnSetTrackWithoutArtistClick);
+}
+
+void TForm1::applyColumnVisibility() {
+  const TrackColumns& columns = ws_.tracks.cxGridMP3;
+  for (int c = 0; c < columns.count() && c < trackModel_->columnCount(); ++c) {
+    cxGridMP3->setColumnHidden(c, !columns.at(c).visible);
+    if (c > 0 && cxGridMP3->columnWidth(c) == 0) cxGridMP3->setColumnWidth(c, columns.at(c).width);
+  }
+}
+
+void TForm1::updateTitle() {
+  const QString title = ws_.tracks.hasPendingChanges() ? QStringLiteral("Quillora*") : QStringLiteral("Quillora");
+  if (windowTitle() != title) setWindowTitle(title);
+}
+
+bool TForm1::mayDiscardPendingChanges() {
+  if (!ws_.tracks.hasPendingChanges()) return true;
+  return confirm(QStringLiteral("Some changes have not been committed. Discard them?"),
+                 QStringLiteral("Quillora"));
+}
+
+void TForm1::setCommandsEnabled(bool enabled) {
+  for (QWidget* w : {static_cast<QWidget*>(Button1), static_cast<QWidget*>(btnRefresh),
+                     static_cast<QWidget*>(CheckBox1), pnlMP3buttons, static_cast<QWidget*>(cxGrid2)})
+    w->setEnabled(enabled);
+}
+
+template <typename Work>
+void TForm1::runCommand(Work&& work) {
+  if (running_) return;
+  running_ = true;
+  stopRequested_ = false;
+  setCommandsEnabled(false);
+  try {
+    work();
+  } catch (const Error& e) {
+    QMessageBox::critical(this, QStringLiteral("Quillora"), e.message());
+  } catch (const std::exception& e) {
+    QMessageBox::critical(this, QStringLiteral("Quillora"), QString::fromUtf8(e.what()));
+  }
+  setCommandsEnabled(true);
+  running_ = false;
+  updateTitle();
+}
+
+void TForm1::Button1Click() {
+  if (!mayDiscardPendingChanges()) return;
+  TDialogSelectDirectoryForm chooser(
+      paths_.programFolder,
+      [](QWidget* parent, const QString& message) {
+        QMessageBox::critical(parent, QStringLiteral("Quillora"), message);
+      },
+      this);
+  chooser.setDirectory(Edit1->text());
+  if (chooser.exec() != QDialog::Accepted) return;
+  const QString chosen = chooser.Directory();
+  runCommand([&] { FolderScan(ws_, *this).Button1Click(chosen); });
+}
+
+void TForm1::btnRefreshClick() {
+  if (!mayDiscardPendingChanges()) return;
+  runCommand([&] { FolderScan(ws_, *this).btnRefreshClick(); });
+}
+
+void TForm1::btnSuggestClick() { runCommand([&] { quillora::btnSuggestClick(ws_, *this, tagOf(btnSuggest)); }); }
+void TForm1::btnBatchClick() { runCommand([&] { quillora::btnBatchClick(ws_, *this, tagOf(btnBatch)); }); }
+void TForm1::btnSetAlbumBatchClick() { runCommand([&] { quillora::btnSetAlbumBatchClick(ws_, *this); }); }
+
+void TForm1::btnCommitClick() {
+  runCommand([&] { quillora::btnCommitClick(ws_, *this, tagOf(btnCommit), cbEraseTag->isChecked()); });
+}
+
+void TForm1::btnCommitClearClick() {
+  runCommand([&] { quillora::btnCommitClearClick(ws_, *this, tagOf(btnCommitClear)); });
+}
+
+void TForm1::btnSetTrackNTitleClick() {
+  runCommand([&] { feedback_->NameToIDTag(tagOf(btnSetTrackNTitle), true); });
+}
+
+void TForm1::btnSetTrackWithoutArtistClick() {
+  runCommand([&] { feedback_->NameToIDTag(tagOf(btnSetTrackWithoutArtist), false); });
+}
+
+// The "About" tab acts as a button: back to "Meta Tags", then the About window.
+void TForm1::PageControl1Change(int index) {
+  if (index != PageControl1->indexOf(TabSheet1)) return;
+  PageControl1->setCurrentWidget(MP3s);
+  About->exec();
+}
+
+// Host
+
+QString TForm1::folder() const { return Edit1->text(); }
+void TForm1::setFolder(const QString& folder) { Edit1->setText(folder); }
+bool TForm1::includeSubdirectories() const { return CheckBox1->isChecked(); }
+void TForm1::setStatusText(const QString& text) { StatusPanel[0]->setText(text); }
+void TForm1::processEvents() { QCoreApplication::processEvents(); }
+
+std::vector<int> TForm1::displayedRows() const {
+  std::vector<int> rows;
+  rows.reserve(size_t(trackProxy_->rowCount()));
+  for (int r = 0; r < trackProxy_->rowCount(); ++r)
+    rows.push_back(trackProxy_->mapToSource(trackProxy_->index(r, 0)).row());
+  return rows;
+}
+
+void TForm1::StartFeedback(int tag) { feedback_->StartFeedback(tag); }
+void TForm1::EndFeedback(int tag) { feedback_->EndFeedback(tag); }
+void TForm1::StepBusyIndicator() { feedback_->StepBusyIndicator(); }
+
+void TForm1::showMessage(const QString& text, const QString& caption) {
+  QMessageBox::information(this, caption, text);
+}
+
+bool TForm1::confirm(const QString& text, const QString& caption) {
+  return QMessageBox::question(this, caption, text) == QMessageBox::Yes;
+}
+
+}  // namespace quillora
