@@ -7,6 +7,7 @@
 #include "engine/Text.h"
 
 #include <cstdint>
+#include <new>
 
 namespace quillora::engine {
 

@@ -3,8 +3,6 @@
 #include "engine/EngineApi.h"
 #include "engine/ExportGlue.h"
 
-#include <new>
-
 using namespace quillora::engine;
 
 namespace quillora::engine {

@@ -4,6 +4,9 @@
 #include "engine/FlacFacts.h"
 #include "engine/Xiph.h"
 
+#include <algorithm>
+#include <cstdint>
+
 using namespace quillora::engine;
 
 namespace {
