@@ -84,35 +84,41 @@ QString commitMessage(const FileReport& report) {
   return text;
 }
 
+FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
+  MemTable& tracks = ws.tracks.JvMemoryData1;
+  const int count = tracks.rowCount();
+  FileReport report;
+  if (count == 0) return report;
+  ActionsDisabled disabled(ws.DisableActions);
+  TMetaTag& tag = ws.tagObject();
+  const QString folder = host.folder();
+  for (int row = 0; row < count; ++row) {
+    host.StepBusyIndicator();
+    host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
+    SaveResult result;
+    try {
+      result = commitTrack(ws, tag, row, TrackFileName(folder, tracks, row), eraseTagFirst);
+    } catch (const Error& error) {
+      // A malformed field map row fails this file only; the others go on.
+      result = {SaveResult::Status::Failed, error.message()};
+    }
+    report.add(RelativeName(tracks, row), result);
+    if (result.written()) ws.tracks.rememberAsRead(row);
+    host.processEvents();
+  }
+  host.setStatusText(QString());
+  return report;
+}
+
 }  // namespace
 
 void btnCommitClick(Workspace& ws, Host& host, int senderTag, bool eraseTagFirst) {
-  MemTable& tracks = ws.tracks.JvMemoryData1;
-  const int count = tracks.rowCount();
-  if (count > 0) ws.tagObject();  // a missing engine is said before anything starts
+  const bool anyTrack = ws.tracks.JvMemoryData1.rowCount() > 0;
+  if (anyTrack) ws.tagObject();  // a missing engine is said before anything starts
   host.StartFeedback(senderTag);
-  FileReport report;
-  {
-    ActionsDisabled disabled(ws.DisableActions);
-    const QString folder = host.folder();
-    for (int row = 0; row < count; ++row) {
-      host.StepBusyIndicator();
-      host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
-      SaveResult result;
-      try {
-        result = commitTrack(ws, ws.tagObject(), row, TrackFileName(folder, tracks, row), eraseTagFirst);
-      } catch (const Error& error) {
-        // A malformed field map row fails this file only; the others go on.
-        result = {SaveResult::Status::Failed, error.message()};
-      }
-      report.add(RelativeName(tracks, row), result);
-      if (result.written()) ws.tracks.rememberAsRead(row);
-      host.processEvents();
-    }
-    host.setStatusText(QString());
-  }
+  const FileReport report = commitRows(ws, host, eraseTagFirst);
   host.EndFeedback(senderTag);
-  if (count > 0) host.showMessage(commitMessage(report), QStringLiteral("Commit Changes"));
+  if (anyTrack) host.showMessage(commitMessage(report), QStringLiteral("Commit Changes"));
 }
 
 }  // namespace quillora

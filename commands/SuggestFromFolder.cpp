@@ -1,7 +1,6 @@
 #include "commands/SuggestFromFolder.h"
 
 #include "commands/BatchValues.h"
-#include "commands/FolderName.h"
 #include "commands/TrackFiles.h"
 #include "tracks/Host.h"
 #include "tracks/Workspace.h"
@@ -57,10 +56,16 @@ void offerSuggestions(FieldModel& fields, const FolderNameParts& parts) {
 
 }  // namespace
 
+std::optional<FolderNameParts> FolderSuggestion(const Workspace& ws, const Host& host) {
+  const auto directory = firstDirectory(ws, host);
+  if (!directory) return std::nullopt;
+  return SplitFolderName(LastFolderName(*directory));
+}
+
 void btnSuggestClick(Workspace& ws, Host& host, int senderTag) {
   host.StartFeedback(senderTag);
-  if (const auto directory = firstDirectory(ws, host))
-    offerSuggestions(ws.fields, SplitFolderName(LastFolderName(*directory)));
+  if (const auto parts = FolderSuggestion(ws, host))
+    offerSuggestions(ws.fields, *parts);
   else
     host.showMessage(QStringLiteral("No directories"), QStringLiteral("ERROR"));
   host.EndFeedback(senderTag);

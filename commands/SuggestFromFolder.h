@@ -3,10 +3,18 @@
 // album (31, 57), artist (33, 60, 64) and year (82) fields.
 #pragma once
 
+#include "commands/FolderName.h"
+
+#include <optional>
+
 namespace quillora {
 
 class Host;
 struct Workspace;
+
+// The split of the name of the first, in case-insensitive order, of the
+// folders holding the files the grid lists; nothing when none is listed.
+std::optional<FolderNameParts> FolderSuggestion(const Workspace& ws, const Host& host);
 
 // The click handler's work. With several folders listed, the first in
 // case-insensitive order gives the suggestion; with none it says
