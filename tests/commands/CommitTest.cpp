@@ -55,6 +55,7 @@ TEST_F(CommitTest, GoesOnPastFilesThatCannotBeWrittenAndListsThemAll) {
   btnBatchClick(ws, host, 12);
   setMapValue(31, kFlac, fm().FieldMediaID, "one");  // a malformed field map row
   ASSERT_TRUE(QFile::remove(folder.file("03.mp3")));
+  host.gridOrder = std::vector<int>{2};  // the grid's filter plays no part
 
   const QString message = commit();
 
@@ -150,6 +151,21 @@ TEST_F(CommitClearTest, OnlyTheRowsTheGridShowsAreCleared) {
   EXPECT_TRUE(folder.hasNoTags("02.flac"));
   EXPECT_FALSE(folder.hasNoTags("01.mp3"));
   EXPECT_FALSE(folder.hasNoTags("03.ogg"));
+}
+
+TEST_F(CommitClearTest, AFileThatCannotBeClearedIsReportedAfterTheReload) {
+  loadTagged();
+  ASSERT_TRUE(QFile::remove(folder.file("02.flac")));
+
+  btnCommitClearClick(ws, host, kClearTag);
+
+  ASSERT_EQ(host.messages.size(), 1u);
+  EXPECT_TRUE(host.messages[0].text.startsWith("1 file could not be cleared:\n02.flac: "))
+      << host.messages[0].text.toStdString();
+  EXPECT_EQ(host.messages[0].caption, "Commit Clear id3 tag");
+  EXPECT_TRUE(folder.hasNoTags("01.mp3"));
+  EXPECT_TRUE(folder.hasNoTags("03.ogg"));
+  EXPECT_EQ(tracks().rowCount(), 2);
 }
 
 }  // namespace
