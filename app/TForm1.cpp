@@ -3,7 +3,7 @@
 #include "app/BusyIndicator.h"
 #include "app/Feedback.h"
 #include "app/FeedbackSounds.h"
-#include "app/FieldFiles.h"
+#include "fields/FieldFiles.h"
 #include "commands/BatchUpdate.h"
 #include "commands/Commit.h"
 #include "commands/CommitClear.h"

@@ -30,5 +30,7 @@ class UsageError : public Error {
 const std::vector<CommandGroup>& CommandGroups();
 
 void WriteOut(const QByteArray& bytes);
+// One report on standard error, "quillora-cli: " and the text.
+void WriteError(const QString& text);
 
 }  // namespace quillora::cli

@@ -7,9 +7,7 @@
 
 namespace quillora {
 
-namespace {
-
-QString escaped(const QString& text) {
+QString EscapeTsvText(const QString& text) {
   QString out;
   out.reserve(text.size());
   for (QChar c : text) {
@@ -24,12 +22,14 @@ QString escaped(const QString& text) {
   return out;
 }
 
+namespace {
+
 QString formatted(FieldType type, const QVariant& value) {
   if (value.isNull()) return QString();
   switch (type) {
     case FieldType::Integer: return QString::number(value.toInt());
     case FieldType::Boolean: return value.toBool() ? QStringLiteral("True") : QStringLiteral("False");
-    default: return escaped(value.toString());
+    default: return EscapeTsvText(value.toString());
   }
 }
 
@@ -100,7 +100,7 @@ class LineParser {
 QByteArray FormatTsv(const TsvTable& table) {
   QStringList lines;
   QStringList names;
-  for (const TsvColumn& c : table.columns) names.append(escaped(c.name));
+  for (const TsvColumn& c : table.columns) names.append(EscapeTsvText(c.name));
   lines.append(names.join(u'\t'));
   for (const QVector<QVariant>& row : table.rows) {
     QStringList fields;

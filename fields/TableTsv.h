@@ -26,6 +26,8 @@ struct TsvTable {
 };
 
 QByteArray FormatTsv(const TsvTable& table);
+// A text as one TSV field: backslash, tab, CR and LF written as \\, \t, \r, \n.
+QString EscapeTsvText(const QString& text);
 // The stored (data) columns and every row, whatever the filter.
 TsvTable TsvOfTable(const MemTable& table);
 // Every descriptor and record of a stream as stored.

@@ -1,4 +1,4 @@
-#include "app/FieldFiles.h"
+#include "fields/FieldFiles.h"
 
 #include "fields/DefaultFieldData.h"
 #include "fields/Error.h"

@@ -1,6 +1,6 @@
 // The field map and catalogue files in the current directory: loaded when
-// the window is created (the shipped defaults stand in for a missing file)
-// and saved when it is destroyed.
+// the window is created, and by the command-line tool (the shipped defaults
+// stand in for a missing file); saved when the window is destroyed.
 #pragma once
 
 #include <QStringList>
