@@ -3,7 +3,7 @@
 #include "app/BusyIndicator.h"
 #include "app/Feedback.h"
 #include "app/FeedbackSounds.h"
-#include "fields/FieldFiles.h"
+#include "app/TrackGridProxy.h"
 #include "commands/BatchUpdate.h"
 #include "commands/Commit.h"
 #include "commands/CommitClear.h"
@@ -12,6 +12,7 @@
 #include "dialogs/About.h"
 #include "dialogs/SelectDirectory.h"
 #include "fields/Error.h"
+#include "fields/FieldFiles.h"
 #include "tracks/FieldMapModel.h"
 #include "tracks/FocusedTrack.h"
 #include "tracks/FolderScan.h"
@@ -26,7 +27,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QSortFilterProxyModel>
 #include <QTabWidget>
 #include <QTableView>
 #include <QToolButton>
@@ -44,6 +44,7 @@ TForm1::TForm1(const WindowPaths& paths, std::unique_ptr<SoundPlayer> player, QW
   feedback_ = std::make_unique<Feedback>(*PaintBox1, *player_, paths_.programFolder);
   FormCreate();
   bindModels();
+  followFocusedTrack();
   About = new TAbout(this);
   qApp->installEventFilter(this);
 }
@@ -58,7 +59,7 @@ TForm1::~TForm1() {
 // commands then say what is missing.
 void TForm1::FormCreate() {
   try {
-    ws_.CreateTagObject();
+    ws_.CreateTagObject(paths_.engineLibrary);
   } catch (const Error& e) {
     creationErrors_ << e.message();
   }
@@ -66,6 +67,7 @@ void TForm1::FormCreate() {
 }
 
 void TForm1::FormDestroy() {
+  // The window is being destroyed: no virtual call and no parent here.
   for (const QString& error : SaveFieldFiles(ws_.fields))
     QMessageBox::critical(nullptr, QStringLiteral("Quillora"), error);
 }
@@ -75,18 +77,19 @@ void TForm1::FormShow() {
   Edit1->setText(settings_.tracksPath);
   cbPictures->setChecked(settings_.pictures);
   cbAppendPictures->setChecked(settings_.picturesFlag);
-  cxGridMP3->setColumnWidth(0, settings_.fileNameWidth);
+  ws_.tracks.cxGridMP3.setWidth(0, settings_.fileNameWidth);
+  applyColumns();
 }
 
 void TForm1::FormClose() {
   settings_.tracksPath = Edit1->text();
   settings_.pictures = cbPictures->isChecked();
   settings_.picturesFlag = cbAppendPictures->isChecked();
-  settings_.fileNameWidth = cxGridMP3->columnWidth(0);
+  settings_.fileNameWidth = ws_.tracks.cxGridMP3.at(0).width;
   try {
     WriteSettings(SettingsFileName(paths_.programFolder), settings_);
   } catch (const Error& e) {
-    QMessageBox::critical(this, QStringLiteral("Quillora"), e.message());
+    showError(e.message());
   }
 }
 
@@ -96,9 +99,8 @@ void TForm1::showEvent(QShowEvent* event) {
   shown_ = true;
   FormShow();
   if (!creationErrors_.isEmpty())
-    QMetaObject::invokeMethod(this, [this] {
-      QMessageBox::critical(this, QStringLiteral("Quillora"), creationErrors_.join(QLatin1Char('\n')));
-    }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        this, [this] { showError(creationErrors_.join(QLatin1Char('\n'))); }, Qt::QueuedConnection);
 }
 
 void TForm1::closeEvent(QCloseEvent* event) {
@@ -122,22 +124,27 @@ bool TForm1::eventFilter(QObject* watched, QEvent* event) {
 
 void TForm1::bindModels() {
   trackModel_ = new TrackTableModel(ws_.tracks, this);
-  trackProxy_ = new QSortFilterProxyModel(this);
+  trackProxy_ = new TrackGridProxy(this);
   trackProxy_->setSourceModel(trackModel_);
-  trackProxy_->setSortRole(TrackTableModel::SortRole);
   cxGridMP3->setModel(trackProxy_);
   cxGridMP3->sortByColumn(-1, Qt::AscendingOrder);
   fieldMapModel_ = new FieldMapModel(ws_, this);
   cxGrid2->setModel(fieldMapModel_);
   const auto& panelColumns = FieldMapModel::panelColumns();
   for (int c = 0; c < panelColumns.size(); ++c) cxGrid2->setColumnHidden(c, !panelColumns[c].shown);
+  // Ticking a field that has no column yet leaves the field map filtered to
+  // that one field; the panel is given its media type's rows back.
+  connect(fieldMapModel_, &QAbstractItemModel::dataChanged, this,
+          [this] { if (!running_) followFocusedTrack(); }, Qt::QueuedConnection);
   connect(fieldMapModel_, &FieldMapModel::failed, this,
-          [this](const QString& message) { QMessageBox::critical(this, QStringLiteral("Quillora"), message); });
+          [this](const QString& message) { showError(message); });
   cxGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
-  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnInserted, this, [this] { applyColumnVisibility(); });
-  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnChanged, this, [this] { applyColumnVisibility(); });
-  connect(trackModel_, &QAbstractItemModel::modelReset, this, [this] { applyColumnVisibility(); updateTitle(); });
+  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnInserted, this, [this] { applyColumns(); });
+  connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnChanged, this, [this] { applyColumns(); });
+  connect(trackModel_, &QAbstractItemModel::modelReset, this, [this] { applyColumns(); updateTitle(); });
+  connect(cxGridMP3->horizontalHeader(), &QHeaderView::sectionResized, this,
+          [this](int position, int, int width) { columnResized(position, width); });
   connect(trackModel_, &QAbstractItemModel::dataChanged, this, [this] { updateTitle(); });
   connect(cxGridMP3->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
@@ -159,12 +166,21 @@ void TForm1::bindModels() {
   connect(btnSetTrackWithoutArtist, &QPushButton::clicked, this, &TForm1::btnSetTrackWithoutArtistClick);
 }
 
-void TForm1::applyColumnVisibility() {
+// A model reset gives every header section its default size again, so the
+// widths live in the column list and the grid is given them anew.
+void TForm1::applyColumns() {
   const TrackColumns& columns = ws_.tracks.cxGridMP3;
   for (int c = 0; c < columns.count() && c < trackModel_->columnCount(); ++c) {
     cxGridMP3->setColumnHidden(c, !columns.at(c).visible);
-    if (c > 0 && cxGridMP3->columnWidth(c) == 0) cxGridMP3->setColumnWidth(c, columns.at(c).width);
+    if (columns.at(c).visible) cxGridMP3->setColumnWidth(c, columns.at(c).width);
   }
+}
+
+// The user's widths go back into the column list; hiding a column is no resize.
+void TForm1::columnResized(int position, int width) {
+  TrackColumns& columns = ws_.tracks.cxGridMP3;
+  if (width <= 0 || position >= columns.count() || cxGridMP3->isColumnHidden(position)) return;
+  columns.setWidth(position, width);
 }
 
 void TForm1::updateTitle() {
@@ -193,27 +209,47 @@ void TForm1::runCommand(Work&& work) {
   try {
     work();
   } catch (const Error& e) {
-    QMessageBox::critical(this, QStringLiteral("Quillora"), e.message());
+    showError(e.message());
   } catch (const std::exception& e) {
-    QMessageBox::critical(this, QStringLiteral("Quillora"), QString::fromUtf8(e.what()));
+    showError(QString::fromUtf8(e.what()));
   }
   setCommandsEnabled(true);
   running_ = false;
   updateTitle();
+  if (!cxGridMP3->currentIndex().isValid()) focusFirstTrack();
+  followFocusedTrack();
+}
+
+// The fields panel shows the rows of the focused file's media type, none
+// when no file is focused. Commands and new columns leave the field map
+// filtered to a single field; the panel gets the whole media type back, so
+// the rows that the next command works on are the rows the user sees.
+void TForm1::followFocusedTrack() {
+  const QModelIndex current = cxGridMP3->currentIndex();
+  FieldModel& fields = ws_.fields;
+  const int mediaType =
+      current.isValid() ? fields.MediaTypeOfFile(trackProxy_->index(current.row(), 0).data().toString()) : -1;
+  const MemTable& map = fields.mdFieldsInternal;
+  int rowsOfType = 0;
+  for (int row = 0; row < map.rowCount(); ++row)
+    rowsOfType += map.value(row, fields.fm().MediaTypeID).toInt() == mediaType ? 1 : 0;
+  bool shown = map.isFiltered() && map.visibleCount() == rowsOfType;
+  for (int position = 0; shown && position < map.visibleCount(); ++position)
+    shown = map.value(map.visibleRow(position), fields.fm().MediaTypeID).toInt() == mediaType;
+  if (!shown) fields.FilterFieldMap(-1, mediaType, -1);
+}
+
+// After a load the first file has the focus, so the fields panel shows its
+// media type's rows.
+void TForm1::focusFirstTrack() {
+  if (trackProxy_->rowCount() > 0) cxGridMP3->setCurrentIndex(trackProxy_->index(0, 0));
 }
 
 void TForm1::Button1Click() {
   if (!mayDiscardPendingChanges()) return;
-  TDialogSelectDirectoryForm chooser(
-      paths_.programFolder,
-      [](QWidget* parent, const QString& message) {
-        QMessageBox::critical(parent, QStringLiteral("Quillora"), message);
-      },
-      this);
-  chooser.setDirectory(Edit1->text());
-  if (chooser.exec() != QDialog::Accepted) return;
-  const QString chosen = chooser.Directory();
-  runCommand([&] { FolderScan(ws_, *this).Button1Click(chosen); });
+  const std::optional<QString> chosen = chooseDirectory(Edit1->text());
+  if (!chosen) return;
+  runCommand([&] { FolderScan(ws_, *this).Button1Click(*chosen); });
 }
 
 void TForm1::btnRefreshClick() {
@@ -274,6 +310,17 @@ void TForm1::showMessage(const QString& text, const QString& caption) {
 
 bool TForm1::confirm(const QString& text, const QString& caption) {
   return QMessageBox::question(this, caption, text) == QMessageBox::Yes;
+}
+
+void TForm1::showError(const QString& text) { QMessageBox::critical(this, QStringLiteral("Quillora"), text); }
+
+std::optional<QString> TForm1::chooseDirectory(const QString& start) {
+  TDialogSelectDirectoryForm chooser(
+      paths_.programFolder,
+      [this](QWidget*, const QString& message) { showError(message); }, this);
+  chooser.setDirectory(start);
+  if (chooser.exec() != QDialog::Accepted) return std::nullopt;
+  return chooser.Directory();
 }
 
 }  // namespace quillora

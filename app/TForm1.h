@@ -12,6 +12,7 @@
 #include <QStringList>
 
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -34,6 +35,7 @@ class TrackTableModel;
 // Where the window finds and keeps its files; tests point these elsewhere.
 struct WindowPaths {
   QString programFolder;  // settings file, favourites, feedback sounds
+  QString engineLibrary = QStringLiteral(QUILLORA_ENGINE_LIBRARY);  // the tag engine
 };
 
 class TForm1 : public QMainWindow, public Host {
@@ -110,6 +112,11 @@ class TForm1 : public QMainWindow, public Host {
   void PageControl1Change(int index);
 
  protected:
+  // The window's own dialogs; tests answer them in place of a user.
+  virtual void showError(const QString& text);
+  // The directory chooser, started at a folder; empty when cancelled.
+  virtual std::optional<QString> chooseDirectory(const QString& start);
+
   void showEvent(QShowEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -130,7 +137,11 @@ class TForm1 : public QMainWindow, public Host {
   void setCommandsEnabled(bool enabled);
   bool mayDiscardPendingChanges();
   void updateTitle();
-  void applyColumnVisibility();
+  void focusFirstTrack();
+  void followFocusedTrack();
+  // Shows the column list's visibility and widths in the grid.
+  void applyColumns();
+  void columnResized(int position, int width);
 
   WindowPaths paths_;
   Workspace ws_;

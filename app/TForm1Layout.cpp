@@ -109,7 +109,8 @@ void TForm1::buildControls() {
   page->addWidget(panel2, 1);
 
   auto* quit = new QAction(this);
-  quit->setShortcut(QKeySequence::Quit);
+  // Ctrl+Q on every desktop: some platform themes bind nothing to Quit.
+  quit->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q));
   connect(quit, &QAction::triggered, this, &QWidget::close);
   addAction(quit);
 }
