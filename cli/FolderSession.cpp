@@ -1,10 +1,12 @@
 #include "cli/FolderSession.h"
 
 #include "cli/CommandGroup.h"
+#include "commands/TrackFiles.h"
 #include "fields/FieldFiles.h"
 #include "tracks/FolderScan.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 namespace quillora::cli {
@@ -28,6 +30,19 @@ FolderSession::FolderSession(const QString& folder, bool includeSubdirectories, 
   FolderScan(ws, host).btnRefreshClick();
   if (!host.statusText().isEmpty()) {
     WriteError(QStringLiteral("%1: %2").arg(host.folder(), host.statusText()));
+    scanComplete_ = false;
+  }
+  reportUnreadableFiles();
+}
+
+// The scan lists a file it cannot read with empty cells, as the window does;
+// here each such file is named, since its empty cells are not its tags.
+void FolderSession::reportUnreadableFiles() {
+  const MemTable& tracks = ws.tracks.JvMemoryData1;
+  for (int row = 0; row < tracks.rowCount(); ++row) {
+    QFile file(TrackFileName(host.folder(), tracks, row));
+    if (file.open(QIODevice::ReadOnly)) continue;
+    WriteError(QStringLiteral("%1: %2").arg(RelativeName(tracks, row), file.errorString()));
     scanComplete_ = false;
   }
 }

@@ -14,7 +14,8 @@ class FolderSession {
  public:
   // Throws UsageError when the folder does not exist, Error when a field
   // file or the tag engine cannot be loaded or the scan fails. A folder the
-  // scan could not read is reported on standard error.
+  // scan could not read, and each listed file that cannot be read, are
+  // reported on standard error.
   FolderSession(const QString& folder, bool includeSubdirectories, bool answerYes = false);
 
   Workspace ws;
@@ -24,6 +25,8 @@ class FolderSession {
   int scanExitCode() const { return scanComplete_ ? 0 : 1; }
 
  private:
+  void reportUnreadableFiles();
+
   bool scanComplete_ = true;
 };
 

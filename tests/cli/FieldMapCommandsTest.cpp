@@ -1,26 +1,15 @@
 // quillora-cli fieldmap, run as a user would run it.
+#include "RunCli.h"
 #include "fields/DefaultFieldData.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-struct CliResult {
-  int exitCode = -1;
-  QByteArray out, err;
-};
-
-CliResult cli(const QStringList& args) {
-  QProcess process;
-  process.start(QStringLiteral(QUILLORA_CLI), args);
-  process.waitForFinished(-1);
-  return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-          process.readAllStandardOutput(), process.readAllStandardError()};
-}
+CliResult cli(const QStringList& args) { return RunCli(args); }
 
 QByteArray readFile(const QString& name) {
   QFile file(name);
@@ -149,13 +138,25 @@ TEST(FieldMapCommands, ErrorsGoToStandardErrorWithANonZeroExit) {
 }
 
 TEST(FieldMapCommands, HelpExplainsEveryCommand) {
-  for (const QStringList& args : {QStringList{"--help"}, QStringList{"fieldmap", "--help"}}) {
-    const CliResult help = cli(args);
+  const QStringList fieldmap{"fieldmap dump FILE", "fieldmap dump --kind fieldmap|catalogue FILE",
+                             "fieldmap build --kind fieldmap|catalogue TSV OUT",
+                             "fieldmap default --kind fieldmap|catalogue OUT"};
+  const QStringList folders{"list [-r] [--json] FOLDER", "suggest FOLDER", "split-name TEXT",
+                            "set [-r] [--dry-run] FOLDER FIELD=VALUE ...", "clear [-r] FOLDER --yes"};
+  const struct {
+    QStringList args;
+    QStringList commands;
+  } cases[] = {
+      {{"--help"}, fieldmap + folders},
+      {{"fieldmap", "--help"}, fieldmap},
+      {{"set", "--help"}, {folders[3]}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.args.join(' ').toStdString());
+    const CliResult help = cli(c.args);
     EXPECT_EQ(help.exitCode, 0);
-    for (const char* command : {"fieldmap dump FILE", "fieldmap dump --kind fieldmap|catalogue FILE",
-                                "fieldmap build --kind fieldmap|catalogue TSV OUT",
-                                "fieldmap default --kind fieldmap|catalogue OUT"})
-      EXPECT_TRUE(help.out.contains(command)) << command;
+    for (const QString& command : c.commands)
+      EXPECT_TRUE(help.out.contains("quillora-cli " + command.toUtf8())) << command.toStdString();
   }
 }
 
