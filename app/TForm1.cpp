@@ -3,6 +3,7 @@
 #include "app/BusyIndicator.h"
 #include "app/Feedback.h"
 #include "app/FeedbackSounds.h"
+#include "app/FieldsPanelCaptions.h"
 #include "app/TrackGridProxy.h"
 #include "commands/BatchUpdate.h"
 #include "commands/Commit.h"
@@ -52,6 +53,24 @@ TForm1::TForm1(const WindowPaths& paths, std::unique_ptr<SoundPlayer> player, QW
 TForm1::~TForm1() {
   qApp->removeEventFilter(this);
   FormDestroy();
+  releaseModels();
+}
+
+// The models read the workspace, a member that is gone before QWidget and
+// QObject destroy the views and the models; a view that repaints or
+// measures itself on the way out would read freed tables. So the views let
+// go of their models and the models go first.
+void TForm1::releaseModels() {
+  QAbstractItemModel* panel = cxGrid2->model();
+  cxGridMP3->setModel(nullptr);
+  cxGrid2->setModel(nullptr);
+  delete trackProxy_;
+  delete panel;
+  delete trackModel_;
+  delete fieldMapModel_;
+  trackProxy_ = nullptr;
+  trackModel_ = nullptr;
+  fieldMapModel_ = nullptr;
 }
 
 // The tag object and the field files. A failing step is reported and the
@@ -129,16 +148,25 @@ void TForm1::bindModels() {
   cxGridMP3->setModel(trackProxy_);
   cxGridMP3->sortByColumn(-1, Qt::AscendingOrder);
   fieldMapModel_ = new FieldMapModel(ws_, this);
-  cxGrid2->setModel(fieldMapModel_);
+  auto* panel = new FieldsPanelCaptions(this);
+  panel->setSourceModel(fieldMapModel_);
+  cxGrid2->setModel(panel);
+  // The columns fill the panel: the texts share the width, the check boxes
+  // and the media type take what they need.
   const auto& panelColumns = FieldMapModel::panelColumns();
-  for (int c = 0; c < panelColumns.size(); ++c) cxGrid2->setColumnHidden(c, !panelColumns[c].shown);
+  for (int c = 0; c < panelColumns.size(); ++c) {
+    cxGrid2->setColumnHidden(c, !panelColumns[c].shown);
+    const bool text = panelColumns[c].fieldName.endsWith(QLatin1String("Value")) ||
+                      panelColumns[c].fieldName == QLatin1String("FieldName");
+    cxGrid2->horizontalHeader()->setSectionResizeMode(
+        c, text ? QHeaderView::Stretch : QHeaderView::ResizeToContents);
+  }
   // Ticking a field that has no column yet leaves the field map filtered to
   // that one field; the panel is given its media type's rows back.
   connect(fieldMapModel_, &QAbstractItemModel::dataChanged, this,
           [this] { if (!running_) followFocusedTrack(); }, Qt::QueuedConnection);
   connect(fieldMapModel_, &FieldMapModel::failed, this,
           [this](const QString& message) { showError(message); });
-  cxGrid2->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
 
   connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnInserted, this, [this] { applyColumns(); });
   connect(&ws_.tracks.cxGridMP3, &TrackColumns::columnChanged, this, [this] { applyColumns(); });

@@ -126,6 +126,7 @@ class TForm1 : public QMainWindow, public Host {
   void buildCommandStrip();
   void buildFieldsColumn();
   void bindModels();
+  void releaseModels();
   void FormCreate();
   void FormShow();
   void FormClose();

@@ -33,6 +33,13 @@ Widget* named(Widget* widget, const char* name) {
   return widget;
 }
 
+// Without a desktop session the platform names no icon theme; a common
+// freedesktop theme, when installed, still gives clearer icons than the
+// style's own.
+void preferInstalledIconTheme() {
+  if (!QIcon::hasThemeIcon(QStringLiteral("folder"))) QIcon::setThemeName(QStringLiteral("Adwaita"));
+}
+
 // The theme's icon when the desktop has one, else one that Qt bundles.
 QIcon themedIcon(const QWidget* widget, const char* themeName, QStyle::StandardPixmap fallback) {
   return QIcon::fromTheme(QLatin1String(themeName), widget->style()->standardIcon(fallback));
@@ -42,8 +49,11 @@ QIcon themedIcon(const QWidget* widget, const char* themeName, QStyle::StandardP
 
 void TForm1::buildControls() {
   setWindowTitle(QStringLiteral("Quillora"));
+  preferInstalledIconTheme();
   setWindowIcon(themedIcon(this, "audio-x-generic", QStyle::SP_MediaVolume));
-  resize(735, 347 + 60);
+  // Room for a few columns, the fields panel and the busy ring band.
+  resize(1000, 620);
+  setMinimumSize(860, 520);
 
   auto* status = named(new QStatusBar(this), "StatusBar1");
   const int widths[3] = {200, 400, 50};
@@ -118,7 +128,7 @@ void TForm1::buildControls() {
 void TForm1::buildFieldsColumn() {
   pnlBatch = new QWidget;
   pnlBatch->setObjectName(QStringLiteral("pnlBatch"));
-  pnlBatch->setFixedWidth(291);
+  pnlBatch->setFixedWidth(380);
   auto* column = new QVBoxLayout(pnlBatch);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(0);
@@ -128,8 +138,11 @@ void TForm1::buildFieldsColumn() {
   fields->setContentsMargins(0, 0, 0, 0);
   fields->setSpacing(0);
   cxGrid2 = named(new QTableView(pnlBatchFields), "cxGrid2");
-  cxGrid2->horizontalHeader()->setStretchLastSection(true);
   cxGrid2->verticalHeader()->hide();
+  cxGrid2->verticalHeader()->setDefaultSectionSize(cxGrid2->fontMetrics().height() + 6);
+  // The columns fill the panel's width; nothing scrolls sideways.
+  cxGrid2->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  cxGrid2->horizontalHeader()->setMinimumSectionSize(24);
   cxGrid2->setSelectionBehavior(QAbstractItemView::SelectRows);
   cxGrid2->setSelectionMode(QAbstractItemView::SingleSelection);
   fields->addWidget(cxGrid2, 1);
@@ -175,13 +188,13 @@ void TForm1::buildCommandStrip() {
   };
   const Tall tall[] = {
       {&btnSuggest, "btnSuggest", "Suggest From Folder", 10, "folder", QStyle::SP_DirIcon},
-      {&btnEditID, "btnEditID", "Edit ID", 11, "document-edit", QStyle::SP_FileDialogDetailedView},
+      {&btnEditID, "btnEditID", "Edit ID", 11, "document-properties", QStyle::SP_FileDialogDetailedView},
       {&btnBatch, "btnBatch", "Batch Update", 12, "edit-copy", QStyle::SP_FileDialogListView},
       {&btnClearFields, "btnClearFields", "Clear Fields", 13, "edit-clear", QStyle::SP_DialogResetButton},
-      {&btnSetTrackNTitle, "btnSetTrackNTitle", "Set Track && Title", 14, "format-text-bold", QStyle::SP_FileDialogContentsView},
-      {&btnAutoLoadPictures, "btnAutoLoadPictures", "Auto Load Pictures", 15, "image-x-generic", QStyle::SP_DesktopIcon},
+      {&btnSetTrackNTitle, "btnSetTrackNTitle", "Set Track && Title", 14, "insert-text", QStyle::SP_FileDialogContentsView},
+      {&btnAutoLoadPictures, "btnAutoLoadPictures", "Auto Load Pictures", 15, "image-x-generic", QStyle::SP_FileDialogInfoView},
       {&btnCommit, "btnCommit", "Commit Changes", 16, "document-save", QStyle::SP_DialogSaveButton},
-      {&btnSetAlbumBatch, "btnSetAlbumBatch", "Suggest From IDTag", 17, "media-optical-audio", QStyle::SP_DriveCDIcon},
+      {&btnSetAlbumBatch, "btnSetAlbumBatch", "Suggest From IDTag", 17, "audio-x-generic", QStyle::SP_DriveCDIcon},
   };
   for (const Tall& t : tall) {
     auto* button = new TallButton(QLatin1String(t.caption), themedIcon(this, t.theme, t.fallback),

@@ -5,7 +5,10 @@
 //   window-screenshot [--what window|chooser|about] [--folder DIR] [--busy] [OUT.png]
 //
 // --folder loads DIR into the track grid; --busy shows the busy ring
-// turning, as while a command runs.
+// turning, as while a command runs. The window starts as for a returning
+// user whose FileName column is wide enough for the names (the width of a
+// first start is 50 pixels); --first-start shows it with no settings file.
+#include "app/Settings.h"
 #include "app/TForm1.h"
 #include "dialogs/About.h"
 #include "dialogs/SelectDirectory.h"
@@ -50,6 +53,7 @@ int main(int argc, char* argv[]) {
                     QStringLiteral("window")});
   parser.addOption({QStringLiteral("folder"), QStringLiteral("folder to load"), QStringLiteral("dir")});
   parser.addOption({QStringLiteral("busy"), QStringLiteral("show the busy ring")});
+  parser.addOption({QStringLiteral("first-start"), QStringLiteral("start without a settings file")});
   parser.addPositionalArgument(QStringLiteral("out"), QStringLiteral("the PNG to write"));
   parser.process(app);
   const QString out = parser.positionalArguments().value(0, QStringLiteral("/tmp/quillora-window.png"));
@@ -69,6 +73,11 @@ int main(int argc, char* argv[]) {
     return save(chooser, out) ? 0 : 1;
   }
 
+  if (!parser.isSet(QStringLiteral("first-start"))) {
+    quillora::AppSettings settings;
+    settings.fileNameWidth = 170;
+    quillora::WriteSettings(quillora::SettingsFileName(scratch.path()), settings);
+  }
   quillora::TForm1 window(quillora::WindowPaths{scratch.path()});
   window.show();
   settle(200);
