@@ -4,10 +4,16 @@
 #include "commands/TrackFiles.h"
 #include "fields/FieldFiles.h"
 #include "tracks/FolderScan.h"
+#include "tracks/TrackPaths.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 namespace quillora::cli {
 
@@ -40,9 +46,13 @@ FolderSession::FolderSession(const QString& folder, bool includeSubdirectories, 
 void FolderSession::reportUnreadableFiles() {
   const MemTable& tracks = ws.tracks.JvMemoryData1;
   for (int row = 0; row < tracks.rowCount(); ++row) {
-    QFile file(TrackFileName(host.folder(), tracks, row));
-    if (file.open(QIODevice::ReadOnly)) continue;
-    WriteError(QStringLiteral("%1: %2").arg(RelativeName(tracks, row), file.errorString()));
+    // By the name's bytes: QFile cannot open a name that is not UTF-8.
+    const int fd = ::open(FileNameBytes(TrackFileName(host.folder(), tracks, row)).constData(), O_RDONLY | O_CLOEXEC);
+    if (fd >= 0) {
+      ::close(fd);
+      continue;
+    }
+    WriteError(QStringLiteral("%1: %2").arg(RelativeName(tracks, row), QString::fromLocal8Bit(std::strerror(errno))));
     scanComplete_ = false;
   }
 }

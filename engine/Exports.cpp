@@ -39,7 +39,7 @@ char16_t* itemKeys(const Format& format) noexcept {
 }  // namespace quillora::engine
 
 int32_t AUDIOAnalyzeFileW(const char16_t* fileName) {
-  return numberResult([&] { return Session::instance().analyze(toPath(fromUtf16(fileName))) ? 1 : 0; });
+  return numberResult([&] { return Session::instance().analyze(toPath(fileName)) ? 1 : 0; });
 }
 
 void AUDIOFreeStringW(char16_t* text) {

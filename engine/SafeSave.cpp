@@ -19,7 +19,7 @@ namespace quillora::engine {
 namespace {
 
 [[noreturn]] void failWithErrno(int error) {
-  throw Failure(error == ENOENT ? "The file no longer exists" : std::strerror(error));
+  throw Failure(errnoReason(error));
 }
 
 // The file a save replaces: a symbolic link's target, so the link stays.
@@ -96,6 +96,10 @@ bool sameFile(const struct stat& a, const struct stat& b) {
 }
 
 }  // namespace
+
+std::string errnoReason(int error) {
+  return error == ENOENT ? "The file no longer exists" : std::strerror(error);
+}
 
 void safeSave(const std::string& path, const Format& format, const Changes& changes, bool clear) {
   struct stat link {};

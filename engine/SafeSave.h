@@ -14,6 +14,10 @@ namespace quillora::engine {
 // then as it was. A save that would change no byte leaves the file untouched.
 void safeSave(const std::string& path, const Format& format, const Changes& changes, bool clear);
 
+// The reason a file operation failed with the error number `error`, as the
+// user is told it.
+std::string errnoReason(int error);
+
 // The marker in the names of our working copies. A copy is named
 // ".<name>.quillora-tmp-<pid>-XXXXXX", an extension no media format lists.
 inline constexpr const char* kTempMarker = ".quillora-tmp-";

@@ -2,6 +2,11 @@
 
 #include "engine/SafeSave.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+
 namespace quillora::engine {
 
 Session& Session::instance() {
@@ -27,6 +32,13 @@ void Session::reload() {
   valid_ = true;
 }
 
+std::string Session::invalidReason(const Format& format) const {
+  const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return errnoReason(errno);
+  ::close(fd);
+  return std::string("Not a valid ") + format.name() + " file";
+}
+
 TagLib::String Session::get(const Format& format, const TagLib::String& key) const {
   if (!is(format)) return {};
   if (const auto change = pending_.find(key); change != pending_.end()) return change->second;
@@ -49,7 +61,7 @@ void Session::set(const Format& format, const TagLib::String& key, const TagLib:
 
 bool Session::save(const Format& format) {
   if (!is(format)) {
-    lastError_ = std::string("Not a valid ") + format.name() + " file";
+    lastError_ = invalidReason(format);
     return false;
   }
   if (pending_.empty()) {
@@ -65,7 +77,7 @@ bool Session::clear() {
     return false;
   }
   if (!valid_) {
-    lastError_ = std::string("Not a valid ") + format_->name() + " file";
+    lastError_ = invalidReason(*format_);
     return false;
   }
   return run(format_, {}, true);

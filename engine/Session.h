@@ -34,6 +34,9 @@ class Session {
  private:
   bool run(const Format* format, const Changes& changes, bool clear);
   void reload();
+  // Why the current file gave no tags of the format: it cannot be opened
+  // (gone, not readable), or it is not a file of that format.
+  std::string invalidReason(const Format& format) const;
 
   std::string path_;
   const Format* format_ = nullptr;

@@ -1,5 +1,7 @@
 #include "engine/Text.h"
 
+#include "engine/FileNameBytes.h"
+
 #include <taglib/tbytevector.h>
 
 namespace quillora::engine {
@@ -40,8 +42,8 @@ TagLib::String frameKey(int32_t frameId) {
   return TagLib::String(bytes, TagLib::String::Latin1);
 }
 
-std::string toPath(const TagLib::String& text) {
-  return text.to8Bit(true);
+std::string toPath(const char16_t* text) {
+  return text ? fileNameBytes(text) : std::string();
 }
 
 }  // namespace quillora::engine

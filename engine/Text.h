@@ -21,7 +21,8 @@ TagLib::String joined(const TagLib::StringList& values);
 // The four characters of a frame identifier packed big-endian into 32 bits,
 // each byte read as Latin-1 (MP4's 0xA9 becomes "\251").
 TagLib::String frameKey(int32_t frameId);
-// The path in the file system's encoding (UTF-8).
-std::string toPath(const TagLib::String& text);
+// The bytes of a path given through the interface (FileNameBytes.h): any
+// name, UTF-8 or not, comes back as the bytes it was read from.
+std::string toPath(const char16_t* text);
 
 }  // namespace quillora::engine

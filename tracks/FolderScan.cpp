@@ -8,7 +8,6 @@
 #include "tracks/TrackPaths.h"
 #include "tracks/Workspace.h"
 
-#include <QFile>
 #include <QScopeGuard>
 
 #include <algorithm>
@@ -34,7 +33,7 @@ enum class Listing { Read, Failed, AlreadyEntered };
 // inode go into `entered`; a folder found there already is not read again.
 Listing listFolder(const QString& path, QSet<std::pair<quint64, quint64>>& entered,
                    std::vector<Entry>& entries, int& error) {
-  const QByteArray encoded = QFile::encodeName(path);
+  const QByteArray encoded = FileNameBytes(path);
   DIR* dir = opendir(encoded.constData());
   if (!dir) {
     error = errno;
@@ -51,7 +50,7 @@ Listing listFolder(const QString& path, QSet<std::pair<quint64, quint64>>& enter
   while (const dirent* item = readdir(dir)) {
     const char* name = item->d_name;
     if (qstrcmp(name, ".") == 0 || qstrcmp(name, "..") == 0) continue;
-    Entry entry{QFile::decodeName(name), item->d_type == DT_DIR};
+    Entry entry{FileNameText(name), item->d_type == DT_DIR};
     if (item->d_type == DT_LNK || item->d_type == DT_UNKNOWN) {
       struct stat target {};
       entry.isFolder = stat((prefix + name).constData(), &target) == 0 && S_ISDIR(target.st_mode);
