@@ -53,7 +53,7 @@ std::optional<Ranges> mp4Audio(const std::string& path) {
     } else if (length == 0) {
       length = file.size() - offset;
     }
-    if (length < header || offset + length > file.size()) return std::nullopt;
+    if (length < header || length > file.size() - offset) return std::nullopt;
     const TagLib::ByteVector type = h.mid(4, 4);
     movie |= type == "moov";
     if (type == "mdat") add(ranges, offset + header, length - header);
