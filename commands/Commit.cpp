@@ -7,6 +7,7 @@
 #include "fields/Error.h"
 #include "tags/TMetaTag.h"
 #include "tracks/CellText.h"
+#include "tracks/FileIdentity.h"
 #include "tracks/Host.h"
 #include "tracks/Workspace.h"
 
@@ -95,15 +96,25 @@ FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
   for (int row = 0; row < count; ++row) {
     host.StepBusyIndicator();
     host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
+    const QString fileName = TrackFileName(folder, tracks, row);
     SaveResult result;
-    try {
-      result = commitTrack(ws, tag, row, TrackFileName(folder, tracks, row), eraseTagFirst);
-    } catch (const Error& error) {
-      // A malformed field map row fails this file only; the others go on.
-      result = {SaveResult::Status::Failed, error.message()};
+    if (ws.tracks.fileChangedOnDisk(row, fileName)) {
+      result = {SaveResult::Status::Failed,
+                QStringLiteral("The file was replaced or changed since the folder was loaded; "
+                               "refresh to see its tags")};
+    } else {
+      try {
+        result = commitTrack(ws, tag, row, fileName, eraseTagFirst);
+      } catch (const Error& error) {
+        // A malformed field map row fails this file only; the others go on.
+        result = {SaveResult::Status::Failed, error.message()};
+      }
     }
     report.add(RelativeName(tracks, row), result);
-    if (result.written()) ws.tracks.rememberAsRead(row);
+    if (result.written()) {
+      ws.tracks.rememberAsRead(row);
+      ws.tracks.rememberFile(row, IdentityOfFile(fileName));
+    }
     host.processEvents();
   }
   host.setStatusText(QString());

@@ -147,6 +147,7 @@ void FolderScan::AddTrackFile(const QString& relativeName) {
   ws_.tracks.FillTrackRow(values, relativeName, mediaType);
   table.post();
   ws_.tracks.rememberAsRead(table.currentRow());
+  ws_.tracks.rememberFile(table.currentRow(), IdentityOfFile(tag_->FileNAme()));
 }
 
 QString FolderScan::finalStatus() const {

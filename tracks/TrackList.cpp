@@ -257,6 +257,7 @@ void TrackList::ResetTrackFields() {
   JvMemoryData1.clearColumns();
   JvMemoryData1.addColumn(kFileName, FieldType::String, kFileNameWidth);
   asRead_.clear();
+  files_.clear();
   linked_.clear();
 }
 
@@ -272,6 +273,17 @@ void TrackList::rememberAsRead(int row) {
   for (int column = 0; column < JvMemoryData1.columnCount(); ++column)
     values[size_t(column)] = JvMemoryData1.value(row, column);
   emit readValuesChanged(row);
+}
+
+void TrackList::rememberFile(int row, const std::optional<FileIdentity>& identity) {
+  if (files_.size() <= size_t(row)) files_.resize(size_t(row) + 1);
+  files_[size_t(row)] = identity;
+}
+
+bool TrackList::fileChangedOnDisk(int row, const QString& fullName) const {
+  if (size_t(row) >= files_.size() || !files_[size_t(row)]) return false;
+  const std::optional<FileIdentity> now = IdentityOfFile(fullName);
+  return now && *now != *files_[size_t(row)];
 }
 
 bool TrackList::isCellPending(int row, int column) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "fields/MemTable.h"
+#include "tracks/FileIdentity.h"
 #include "tracks/TrackColumns.h"
 
 #include <QObject>
@@ -66,6 +67,11 @@ class TrackList : public QObject {
   // Pending changes: cells whose value differs from what was last read from
   // (or written to) the row's file. Columns are track table columns.
   void rememberAsRead(int row);
+  // The file a row was read from, as it was then (see FileIdentity).
+  void rememberFile(int row, const std::optional<FileIdentity>& identity);
+  // True when the row's file exists but is no longer the file that was read
+  // (replaced, or changed by another program).
+  bool fileChangedOnDisk(int row, const QString& fullName) const;
   bool isCellPending(int row, int column) const;
   bool isRowPending(int row) const;
   bool hasPendingChanges() const;
@@ -91,6 +97,7 @@ class TrackList : public QObject {
   bool restructuring_ = false;
   QSet<qint64> linked_;                        // (field, media type) pairs already linked
   std::vector<std::vector<QVariant>> asRead_;  // by track table row and column
+  std::vector<std::optional<FileIdentity>> files_;  // by track table row
 };
 
 QString TrackFieldName(int fieldId);
