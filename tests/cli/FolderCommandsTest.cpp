@@ -1,6 +1,7 @@
 // quillora-cli's folder commands, run on copies of the audio fixtures and
 // checked against the window's own track grid model and against TagLib.
 #include "AudioFolder.h"
+#include "RecordingHost.h"
 #include "RunCli.h"
 #include "fields/FieldFiles.h"
 #include "tracks/FolderScan.h"
@@ -27,35 +28,6 @@
 
 namespace quillora {
 namespace {
-
-// The window as far as a scan needs it: a folder, the subfolder switch and
-// the rows in table order.
-class ScanHost : public Host {
- public:
-  ScanHost(const QString& folder, bool subfolders, const MemTable& tracks)
-      : folder_(folder), subfolders_(subfolders), tracks_(tracks) {}
-  QString folder() const override { return folder_; }
-  void setFolder(const QString& folder) override { folder_ = folder; }
-  bool includeSubdirectories() const override { return subfolders_; }
-  void setStatusText(const QString&) override {}
-  void processEvents() override {}
-  bool stopRequested() const override { return false; }
-  std::vector<int> displayedRows() const override {
-    std::vector<int> rows;
-    for (int row = 0; row < tracks_.rowCount(); ++row) rows.push_back(row);
-    return rows;
-  }
-  void StartFeedback(int) override {}
-  void EndFeedback(int) override {}
-  void StepBusyIndicator() override {}
-  void showMessage(const QString&, const QString&) override {}
-  bool confirm(const QString&, const QString&) override { return false; }
-
- private:
-  QString folder_;
-  bool subfolders_;
-  const MemTable& tracks_;
-};
 
 // The command that runs the tool as user nobody when the test runs as root,
 // who may read and write any file whatever its mode; an empty command
@@ -108,7 +80,9 @@ class FolderCommandsTest : public ::testing::Test {
     Workspace ws;
     EXPECT_TRUE(LoadFieldFiles(ws.fields).isEmpty());
     ws.CreateTagObject();
-    ScanHost host(folder.path(), subfolders, ws.tracks.JvMemoryData1);
+    RecordingHost host(ws.tracks.JvMemoryData1);
+    host.folderPath = folder.path();
+    host.subdirectories = subfolders;
     FolderScan(ws, host).btnRefreshClick();
     const TrackTableModel model(ws.tracks);
     Grid grid(1);

@@ -43,7 +43,7 @@ QString LoadedFolder::commit() {
   host.messages.clear();
   btnCommitClick(ws, host, kCommitTag, false);
   EXPECT_EQ(host.messages.size(), 1);
-  return host.messages.value(0);
+  return host.messages.empty() ? QString() : host.messages.front().text;
 }
 
 }  // namespace quillora
