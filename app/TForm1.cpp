@@ -173,7 +173,8 @@ void TForm1::bindModels() {
   connect(trackModel_, &QAbstractItemModel::modelReset, this, [this] { applyColumns(); updateTitle(); });
   connect(cxGridMP3->horizontalHeader(), &QHeaderView::sectionResized, this,
           [this](int position, int, int width) { columnResized(position, width); });
-  connect(trackModel_, &QAbstractItemModel::dataChanged, this, [this] { updateTitle(); });
+  // A running command changes many cells; the title follows once it ends.
+  connect(trackModel_, &QAbstractItemModel::dataChanged, this, [this] { if (!running_) updateTitle(); });
   connect(cxGridMP3->selectionModel(), &QItemSelectionModel::currentRowChanged, this,
           [this](const QModelIndex& current) {
             if (!current.isValid()) return;
@@ -233,6 +234,7 @@ void TForm1::runCommand(Work&& work) {
   if (running_) return;
   running_ = true;
   stopRequested_ = false;
+  eventsHandled_.invalidate();
   setCommandsEnabled(false);
   try {
     work();
@@ -318,7 +320,14 @@ QString TForm1::folder() const { return Edit1->text(); }
 void TForm1::setFolder(const QString& folder) { Edit1->setText(folder); }
 bool TForm1::includeSubdirectories() const { return CheckBox1->isChecked(); }
 void TForm1::setStatusText(const QString& text) { StatusPanel[0]->setText(text); }
-void TForm1::processEvents() { QCoreApplication::processEvents(); }
+// Commands call this after every file. The grid is repainted and input read
+// at most every 100 ms: a repaint costs many times what reading a small file
+// does, and the grid's rows grow with every file.
+void TForm1::processEvents() {
+  if (eventsHandled_.isValid() && eventsHandled_.elapsed() < 100) return;
+  QCoreApplication::processEvents();
+  eventsHandled_.start();
+}
 
 std::vector<int> TForm1::displayedRows() const {
   std::vector<int> rows;

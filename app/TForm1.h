@@ -8,6 +8,7 @@
 #include "tracks/Host.h"
 #include "tracks/Workspace.h"
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <QStringList>
 
@@ -156,6 +157,7 @@ class TForm1 : public QMainWindow, public Host {
   QStringList creationErrors_;
   bool shown_ = false;
   bool running_ = false;
+  QElapsedTimer eventsHandled_;  // since the last processEvents that ran
   bool stopRequested_ = false;
 };
 
