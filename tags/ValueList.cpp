@@ -6,8 +6,11 @@ QString LineName(const QString& line) { return line.left(line.indexOf(QLatin1Cha
 
 qsizetype ValueList::indexOf(int fieldId) const {
   const QString name = QString::number(fieldId);
-  for (qsizetype i = 0; i < lines_.size(); ++i)
-    if (LineName(lines_[i]) == name) return i;
+  // Compared in place: a reading sets every field, each looked up here.
+  for (qsizetype i = 0; i < lines_.size(); ++i) {
+    const QStringView line(lines_[i]);
+    if (line.left(line.indexOf(QLatin1Char('='))) == name) return i;
+  }
   return -1;
 }
 
