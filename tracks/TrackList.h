@@ -73,6 +73,9 @@ class TrackList : public QObject {
   // (replaced, or changed by another program).
   bool fileChangedOnDisk(int row, const QString& fullName) const;
   bool isCellPending(int row, int column) const;
+  // False while a row's values as read are not remembered yet (a row being
+  // filled by a scan): none of its cells can be pending.
+  bool hasReadValues(int row) const { return size_t(row) < asRead_.size() && !asRead_[size_t(row)].empty(); }
   bool isRowPending(int row) const;
   bool hasPendingChanges() const;
 

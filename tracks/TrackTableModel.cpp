@@ -97,10 +97,15 @@ void TrackTableModel::onRowAppended(int row) {
 
 void TrackTableModel::onValueChanged(int row, int column) {
   if (row >= rows_) return;
-  for (int position = 0; position < columns_; ++position)
-    if (tracks_.fieldOfColumn(position) == column)
+  // The grid columns bound to the table column, by name as fieldOfColumn
+  // binds them (table column names are unique ignoring case); one name
+  // compare per column, since a scan stores many values per file.
+  const QString& name = tracks_.JvMemoryData1.column(column).name;
+  for (int position = 0; position < columns_ && position < tracks_.cxGridMP3.count(); ++position)
+    if (tracks_.cxGridMP3.at(position).fieldName.compare(name, Qt::CaseInsensitive) == 0)
       emit dataChanged(index(row, position), index(row, position));
-  emit headerDataChanged(Qt::Vertical, row, row);
+  // The row's pending mark can change only once its values as read are known.
+  if (tracks_.hasReadValues(row)) emit headerDataChanged(Qt::Vertical, row, row);
 }
 
 void TrackTableModel::onRowMarksChanged(int row) {
