@@ -65,6 +65,7 @@ void require(bool condition, const QString& what) {
 
 Sizes FullSizes() { return {{1000, 5000, 20000}, 5000, 1000, 40, 5 << 20, 20000}; }
 Sizes QuickSizes() { return {{200, 1000, 4000}, 1000, 200, 8, 5 << 20, 4000}; }
+Sizes SizesOf(int files) { return {{files}, files, files, std::max(files / 10, 1), 5 << 20, files}; }
 
 Measurements::Measurements(const QString& root, const QString& fixtures, Sizes sizes, ResultTable& table)
     : root_(root), sizes_(std::move(sizes)), table_(table), library_(root) {

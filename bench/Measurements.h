@@ -26,6 +26,8 @@ struct Sizes {
 
 Sizes FullSizes();
 Sizes QuickSizes();
+// Every folder of `files` files (the large commit: a tenth of them).
+Sizes SizesOf(int files);
 
 class Measurements {
  public:

@@ -1,6 +1,8 @@
 // quillora-bench: how fast the real main window scans and commits, against
 // bare TagLib and cp on the same files, and how much memory a track row
-// takes. --quick runs smaller folders; --keep keeps the temporary library.
+// takes. --quick runs smaller folders; --keep keeps the temporary library;
+// --only=scan,memory,unchanged,changed,large runs the measurements named
+// (for a profiler); --files=N uses folders of N files throughout.
 #include "bench/Measurements.h"
 #include "bench/PeakMemory.h"
 
@@ -21,6 +23,15 @@ int main(int argc, char* argv[]) {
 
   const bool quick = args.removeAll(QStringLiteral("--quick")) > 0;
   const bool keep = args.removeAll(QStringLiteral("--keep")) > 0;
+  QStringList only;
+  Sizes sizes = quick ? QuickSizes() : FullSizes();
+  for (const QString& arg : QStringList(args)) {
+    if (arg.startsWith(QLatin1String("--only="))) only = arg.mid(7).split(QLatin1Char(','));
+    else if (arg.startsWith(QLatin1String("--files="))) sizes = SizesOf(arg.mid(8).toInt());
+    else continue;
+    args.removeAll(arg);
+  }
+  const auto wanted = [&](const char* name) { return only.isEmpty() || only.contains(QLatin1String(name)); };
   const QString fixtures = args.value(0, QStringLiteral(QUILLORA_BENCH_FIXTURES));
   QTemporaryDir root(QDir::tempPath() + QStringLiteral("/quillora-bench-XXXXXX"));
   if (!root.isValid()) return 2;
@@ -31,12 +42,12 @@ int main(int argc, char* argv[]) {
 
   ResultTable table;
   try {
-    Measurements bench(root.path(), fixtures, quick ? QuickSizes() : FullSizes(), table);
-    bench.scan();
-    bench.memory();
-    bench.commitUnchanged();
-    bench.commitChangedSmall();
-    bench.commitChangedLarge();
+    Measurements bench(root.path(), fixtures, sizes, table);
+    if (wanted("scan")) bench.scan();
+    if (wanted("memory")) bench.memory();
+    if (wanted("unchanged")) bench.commitUnchanged();
+    if (wanted("changed")) bench.commitChangedSmall();
+    if (wanted("large")) bench.commitChangedLarge();
   } catch (const std::exception& failure) {
     table.print();
     std::fprintf(stderr, "quillora-bench: %s\n", failure.what());
