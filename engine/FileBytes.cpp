@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cstring>
+#include <vector>
 
 namespace quillora::engine {
 
@@ -21,34 +23,42 @@ TagLib::ByteVector FileBytes::read(int64_t offset, int64_t length) const {
   if (fd_ < 0 || offset < 0 || length <= 0 || offset >= size_) return {};
   length = std::min(length, size_ - offset);
   TagLib::ByteVector bytes(static_cast<unsigned int>(length), '\0');
+  bytes.resize(static_cast<unsigned int>(readInto(offset, length, bytes.data())));
+  return bytes;
+}
+
+int64_t FileBytes::readInto(int64_t offset, int64_t length, char* out) const {
+  if (fd_ < 0 || offset < 0 || length <= 0 || offset >= size_) return 0;
+  length = std::min(length, size_ - offset);
   int64_t done = 0;
   while (done < length) {
-    const ssize_t got = pread(fd_, bytes.data() + done, length - done, offset + done);
+    const ssize_t got = pread(fd_, out + done, length - done, offset + done);
     if (got <= 0) break;
     done += got;
   }
-  bytes.resize(static_cast<unsigned int>(done));
-  return bytes;
+  return done;
 }
 
 namespace {
 
-// Walks a list of ranges as one run of bytes, a block at a time.
+// Walks a list of ranges as one run of bytes, a block at a time, into a
+// buffer the caller keeps: a save compares every audio byte of the file, and
+// a fresh buffer per block (or per range) costs more than reading it.
 class RangeReader {
  public:
   RangeReader(const FileBytes& file, const Ranges& ranges) : file_(file), ranges_(ranges) {}
-  TagLib::ByteVector next(int64_t length) {
-    TagLib::ByteVector out;
-    while (static_cast<int64_t>(out.size()) < length && index_ < ranges_.size()) {
+  // Fills out[0, length); false when the file is shorter than its layout.
+  bool next(int64_t length, char* out) {
+    int64_t filled = 0;
+    while (filled < length && index_ < ranges_.size()) {
       const Range& r = ranges_[index_];
-      const int64_t take = std::min(length - static_cast<int64_t>(out.size()), r.length - within_);
-      const TagLib::ByteVector part = file_.read(r.offset + within_, take);
-      if (static_cast<int64_t>(part.size()) != take) return out;  // the file is shorter than its layout
-      out.append(part);
+      const int64_t take = std::min(length - filled, r.length - within_);
+      if (file_.readInto(r.offset + within_, take, out + filled) != take) return false;
+      filled += take;
       within_ += take;
       if (within_ == r.length) ++index_, within_ = 0;
     }
-    return out;
+    return filled == length;
   }
 
  private:
@@ -73,10 +83,12 @@ bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b
   if (!fileA.isOpen() || !fileB.isOpen()) return false;
   RangeReader readerA(fileA, rangesA), readerB(fileB, rangesB);
   constexpr int64_t kBlock = 1 << 16;
+  std::vector<char> blockA(kBlock), blockB(kBlock);
   for (int64_t done = 0; done < length; done += kBlock) {
     const int64_t want = std::min(kBlock, length - done);
-    const TagLib::ByteVector blockA = readerA.next(want);
-    if (static_cast<int64_t>(blockA.size()) != want || blockA != readerB.next(want)) return false;
+    if (!readerA.next(want, blockA.data()) || !readerB.next(want, blockB.data()) ||
+        std::memcmp(blockA.data(), blockB.data(), size_t(want)) != 0)
+      return false;
   }
   return true;
 }

@@ -22,6 +22,9 @@ class FileBytes {
   int64_t size() const { return size_; }
   // Up to `length` bytes from `offset`; fewer at the end of the file.
   TagLib::ByteVector read(int64_t offset, int64_t length) const;
+  // The same into `out`, which has room for `length` bytes; returns the
+  // number of bytes read.
+  int64_t readInto(int64_t offset, int64_t length, char* out) const;
 
  private:
   int fd_ = -1;
