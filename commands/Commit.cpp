@@ -17,8 +17,10 @@ namespace quillora {
 
 namespace {
 
-// Checked field map rows whose field has no track table column: the row
-// holds no value for them, so their items must stay as the file has them.
+// Checked field map rows whose items must stay as the file has them: those
+// whose field has no track table column (the row holds no value for them),
+// and those whose cell still holds what was read from the file (a text cut
+// to its column's width must not be written back cut).
 // The writer passes over unchecked rows, so they are unchecked while the
 // file is written and checked again on every exit. DisableActions keeps the
 // ViewCheck handler quiet meanwhile.
@@ -40,8 +42,11 @@ class RowsLeftAsTheyAre {
 
 // Fills the value list from a track row through the checked field map rows
 // of the media type; an empty cell adds no line, so the writer empties that
-// item. Returns the checked rows without a track table column.
-QVector<int> fillValueList(Workspace& ws, TMetaTagTexts& texts, int trackRow, int mediaType) {
+// item. Returns the checked rows to leave as they are: those without a track
+// table column and, unless the tag was just erased, those whose cell the
+// user did not change.
+QVector<int> fillValueList(Workspace& ws, TMetaTagTexts& texts, int trackRow, int mediaType,
+                           bool tagErased) {
   const MemTable& tracks = ws.tracks.JvMemoryData1;
   const MemTable& map = ws.fields.mdFieldsInternal;
   const FieldMapColumns& fm = ws.fields.fm();
@@ -52,7 +57,7 @@ QVector<int> fillValueList(Workspace& ws, TMetaTagTexts& texts, int trackRow, in
     const int mapRow = map.visibleRow(position);
     if (!map.value(mapRow, fm.ViewCheck).toBool()) continue;
     const int field = TrackFieldOfMapRow(ws, mapRow);
-    if (field == -1) {
+    if (field == -1 || (!tagErased && !ws.tracks.isCellPending(trackRow, field))) {
       unmapped << mapRow;
       continue;
     }
@@ -73,7 +78,7 @@ SaveResult commitTrack(Workspace& ws, TMetaTag& tag, int row, const QString& fil
   tag.BeginUpdate();
   ControlsFrozen frozen(ws.fields.mdFieldsInternal);
   const int mediaType = ws.fields.MediaTypeOfFile(fileName);
-  RowsLeftAsTheyAre leftAlone(ws.fields, fillValueList(ws, tag.Texts(), row, mediaType));
+  RowsLeftAsTheyAre leftAlone(ws.fields, fillValueList(ws, tag.Texts(), row, mediaType, eraseTagFirst));
   const SaveResult result = tag.Commit();
   tag.EndUpdate();
   return result;

@@ -3,6 +3,7 @@
 #include "commands/BatchUpdate.h"
 #include "commands/Commit.h"
 #include "commands/CommitClear.h"
+#include "tracks/FolderScan.h"
 
 #include <QFile>
 
@@ -49,6 +50,28 @@ TEST_F(CommitTest, ACheckedFieldWithoutATrackColumnIsLeftAsTheFileHasIt) {
 
   EXPECT_EQ(folder.property("01.mp3", "COMPOSER"), "Someone");
   EXPECT_EQ(mapValue(33, kMp3, fm().ViewCheck), true) << "the row stays checked";
+}
+
+// The grid cuts a text to its column's width; a commit that changes another
+// cell of the row must not write the cut text back over the file's own.
+TEST_F(CommitTest, ATextCutToItsColumnIsNotWrittenBackCut) {
+  const std::string longComment(600, 'c');
+  load({{"v23.mp3", "01.mp3"}});
+  {
+    TagLib::MPEG::File file(QFile::encodeName(folder.file("01.mp3")).constData());
+    TagLib::PropertyMap properties = file.properties();
+    properties.replace("COMMENT", TagLib::StringList(longComment));
+    file.setProperties(properties);
+    ASSERT_TRUE(file.save(TagLib::MPEG::File::ID3v2, TagLib::File::StripNone, TagLib::ID3v2::v3));
+  }
+  FolderScan(ws, host).btnRefreshClick();
+  ASSERT_LT(tracks().value(0, tracks().columnIndex("Field6")).toString().size(), 600);
+  setCell("01.mp3", 49, QStringLiteral("New Title"));
+
+  EXPECT_EQ(commit(), "1 file written.");
+
+  EXPECT_EQ(folder.property("01.mp3", "TITLE"), "New Title");
+  EXPECT_EQ(folder.property("01.mp3", "COMMENT"), QString::fromStdString(longComment));
 }
 
 TEST_F(CommitTest, GoesOnPastFilesThatCannotBeWrittenAndListsThemAll) {
