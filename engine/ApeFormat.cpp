@@ -22,10 +22,10 @@ class ApeFormat final : public Format {
   const char* name() const override { return "APE"; }
 
   // TagLib takes any bytes for this format, so the layout is checked first.
-  Opened open(const std::string& path) const override {
+  Opened open(const std::string& path, Access access) const override {
     if (!monkeyAudio(path)) return {};
-    Opened opened;
-    opened.file = std::make_unique<ApeFile>(path.c_str());
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<ApeFile>(opened.stream.get());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }
@@ -74,7 +74,7 @@ const Format& apeFormat() {
 }
 
 std::optional<ApeTagFacts> readApeTagFacts(const std::string& path) {
-  const Opened opened = apeFormat().open(path);
+  const Opened opened = apeFormat().open(path, Access::Read);
   if (!opened.file) return std::nullopt;
   auto& ape = static_cast<ApeFile&>(*opened.file);
   if (!ape.hasAPETag()) return std::nullopt;

@@ -57,9 +57,9 @@ class AsfFormat final : public Format {
  public:
   const char* name() const override { return "WMA"; }
 
-  Opened open(const std::string& path) const override {
-    Opened opened;
-    opened.file = std::make_unique<TagLib::ASF::File>(path.c_str());
+  Opened open(const std::string& path, Access access) const override {
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<TagLib::ASF::File>(opened.stream.get());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }

@@ -9,6 +9,7 @@
 #include <taglib/flacfile.h>
 #include <taglib/flacpicture.h>
 #include <taglib/id3v1tag.h>
+#include <taglib/id3v2framefactory.h>
 #include <taglib/id3v2tag.h>
 
 #include <fcntl.h>
@@ -54,9 +55,9 @@ class FlacFormat final : public Format {
  public:
   const char* name() const override { return "FLAC"; }
 
-  Opened open(const std::string& path) const override {
-    Opened opened;
-    opened.file = std::make_unique<FlacFile>(path.c_str());
+  Opened open(const std::string& path, Access access) const override {
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<FlacFile>(opened.stream.get(), TagLib::ID3v2::FrameFactory::instance());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }

@@ -1,5 +1,9 @@
 #include "engine/Format.h"
 
+#include "engine/ReadStream.h"
+
+#include <taglib/tfilestream.h>
+
 #include <algorithm>
 #include <cctype>
 
@@ -15,6 +19,15 @@ void Format::check(const std::string&, const std::string&, const Changes&, bool)
 
 Prefix Format::copyPrefix(const std::string&) const {
   return {};
+}
+
+Opened streamFor(const std::string& path, Access access) {
+  Opened opened;
+  if (access == Access::Read)
+    opened.stream = std::make_unique<ReadStream>(path);
+  else
+    opened.stream = std::make_unique<TagLib::FileStream>(path.c_str());
+  return opened;
 }
 
 Items withChanges(Items items, const Changes& changes) {

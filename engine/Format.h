@@ -39,11 +39,18 @@ struct Range {
 };
 using Ranges = std::vector<Range>;
 
-// An open file; some formats read it from a repaired copy in memory.
+// An open file and the stream TagLib reads it through; some formats read it
+// from a repaired copy in memory.
 struct Opened {
-  std::unique_ptr<TagLib::ByteVectorStream> memory;
+  std::unique_ptr<TagLib::IOStream> stream;
   std::unique_ptr<TagLib::File> file;
 };
+
+// What a file is opened for: reading its items only, or a save's edit.
+enum class Access { Read, Write };
+
+// The stream for a file opened for `access`, with no file on it yet.
+Opened streamFor(const std::string& path, Access access);
 
 // Bytes that replace the first `replaced` bytes of the original in the copy
 // a save works on.
@@ -58,7 +65,7 @@ class Format {
   // As the user reads it in "Not a valid MPEG file".
   virtual const char* name() const = 0;
   // The file opened with TagLib when it is of this format, else empty.
-  virtual Opened open(const std::string& path) const = 0;
+  virtual Opened open(const std::string& path, Access access) const = 0;
   virtual Items items(TagLib::File& file) const = 0;
   // Throws Failure when the text cannot be stored in the item.
   virtual void apply(TagLib::File& file, const TagLib::String& key, const TagLib::String& text) const = 0;

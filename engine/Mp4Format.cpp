@@ -59,9 +59,9 @@ class Mp4Format final : public Format {
  public:
   const char* name() const override { return "MP4"; }
 
-  Opened open(const std::string& path) const override {
-    Opened opened;
-    opened.file = std::make_unique<TagLib::MP4::File>(path.c_str());
+  Opened open(const std::string& path, Access access) const override {
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<TagLib::MP4::File>(opened.stream.get());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }

@@ -92,20 +92,17 @@ class MpegFormat final : public Format {
  public:
   const char* name() const override { return "MPEG"; }
 
-  Opened open(const std::string& path) const override {
-    Opened opened;
-    const Prefix repair = withoutExtendedHeader(path);
-    if (repair.replaced > 0) {
-      std::ifstream in(path, std::ios::binary);
-      in.seekg(repair.replaced);
-      const std::string rest{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-      TagLib::ByteVector bytes = repair.bytes;
-      bytes.append(TagLib::ByteVector(rest.data(), static_cast<unsigned int>(rest.size())));
-      opened.memory = std::make_unique<TagLib::ByteVectorStream>(bytes);
-      opened.file = std::make_unique<TagLib::MPEG::File>(opened.memory.get(),
-                                                         TagLib::ID3v2::FrameFactory::instance());
-    } else {
-      opened.file = std::make_unique<TagLib::MPEG::File>(path.c_str());
+  // The file is read as it is unless its first tag has an extended header,
+  // which the already open file's first bytes tell without another open.
+  Opened open(const std::string& path, Access access) const override {
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<TagLib::MPEG::File>(opened.stream.get(), TagLib::ID3v2::FrameFactory::instance());
+    if (startsWithExtendedHeader(*opened.file)) {
+      const Prefix repair = withoutExtendedHeader(path);
+      if (repair.replaced > 0) {
+        opened.file.reset();  // before the stream it reads
+        opened = repaired(path, repair);
+      }
     }
     const auto* properties = opened.file->audioProperties();
     if (!opened.file->isValid() || !properties || properties->sampleRate() <= 0) return {};
@@ -176,6 +173,29 @@ class MpegFormat final : public Format {
   Prefix copyPrefix(const std::string& path) const override { return withoutExtendedHeader(path); }
 
  private:
+  // The ID3v2 header's flag of an extended header (sixth byte).
+  static constexpr unsigned char kExtendedHeaderFlag = 0x40;
+
+  static bool startsWithExtendedHeader(TagLib::File& file) {
+    if (!file.isOpen()) return false;
+    file.seek(0);
+    const TagLib::ByteVector head = file.readBlock(6);
+    return head.size() == 6 && head.startsWith("ID3") && (static_cast<unsigned char>(head[5]) & kExtendedHeaderFlag);
+  }
+
+  // The file read from memory with `repair` in place of its first bytes.
+  static Opened repaired(const std::string& path, const Prefix& repair) {
+    std::ifstream in(path, std::ios::binary);
+    in.seekg(repair.replaced);
+    const std::string rest{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    TagLib::ByteVector bytes = repair.bytes;
+    bytes.append(TagLib::ByteVector(rest.data(), static_cast<unsigned int>(rest.size())));
+    Opened opened;
+    opened.stream = std::make_unique<TagLib::ByteVectorStream>(bytes);
+    opened.file = std::make_unique<TagLib::MPEG::File>(opened.stream.get(), TagLib::ID3v2::FrameFactory::instance());
+    return opened;
+  }
+
   // ID3v2.3 frames that TagLib reads as another frame (or merges into one).
   static std::string normalised(const std::string& id, bool v3) {
     if (!v3) return id;

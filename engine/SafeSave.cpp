@@ -57,7 +57,7 @@ Sound soundOf(TagLib::File& file) {
 
 // Applies the edit to the copy and returns what the copy's items must be.
 Items edit(const std::string& copy, const Format& format, const Changes& changes, bool clear, Sound& sound) {
-  Opened opened = format.open(copy);
+  Opened opened = format.open(copy, Access::Write);
   if (!opened.file) throw Failure(notValid(format));
   sound = soundOf(*opened.file);
   const Items before = format.items(*opened.file);
@@ -72,7 +72,7 @@ Items edit(const std::string& copy, const Format& format, const Changes& changes
 void verify(const std::string& original, const Ranges& originalAudio, const std::string& copy, const Format& format,
             const Changes& changes, bool clear, const Items& expected, const Sound& sound) {
   {
-    Opened opened = format.open(copy);
+    Opened opened = format.open(copy, Access::Read);
     if (!opened.file) throw Failure("Verification failed: the written file cannot be read back");
     const Items actual = format.items(*opened.file);
     for (const auto& [key, text] : expected) {

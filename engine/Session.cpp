@@ -25,8 +25,9 @@ bool Session::analyze(const std::string& path) {
 void Session::reload() {
   valid_ = false;
   items_.clear();
+  flacFacts_.reset();
   if (!format_) return;
-  Opened opened = format_->open(path_);
+  Opened opened = format_->open(path_, Access::Read);
   if (!opened.file) return;
   items_ = format_->items(*opened.file);
   valid_ = true;
@@ -37,6 +38,11 @@ std::string Session::invalidReason(const Format& format) const {
   if (fd < 0) return errnoReason(errno);
   ::close(fd);
   return std::string("Not a valid ") + format.name() + " file";
+}
+
+const std::optional<FlacFacts>& Session::flacFacts() {
+  if (!flacFacts_) flacFacts_ = is(flacFormat()) ? readFlacFacts(path_) : std::nullopt;
+  return *flacFacts_;
 }
 
 TagLib::String Session::get(const Format& format, const TagLib::String& key) const {

@@ -3,8 +3,10 @@
 // last save failed.
 #pragma once
 
+#include "engine/FlacFacts.h"
 #include "engine/Format.h"
 
+#include <optional>
 #include <string>
 
 namespace quillora::engine {
@@ -30,6 +32,9 @@ class Session {
   // Removes every tag of the current file through the safe save.
   bool clear();
   const std::string& lastError() const { return lastError_; }
+  // The STREAMINFO facts of the current FLAC file, read at the first call
+  // after it was analysed; empty for another format.
+  const std::optional<FlacFacts>& flacFacts();
 
  private:
   bool run(const Format* format, const Changes& changes, bool clear);
@@ -43,6 +48,7 @@ class Session {
   bool valid_ = false;
   Items items_;
   Changes pending_;
+  std::optional<std::optional<FlacFacts>> flacFacts_;
   std::string lastError_;
 };
 

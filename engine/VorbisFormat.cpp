@@ -15,9 +15,9 @@ class VorbisFormat final : public Format {
  public:
   const char* name() const override { return "Ogg Vorbis"; }
 
-  Opened open(const std::string& path) const override {
-    Opened opened;
-    opened.file = std::make_unique<VorbisFile>(path.c_str());
+  Opened open(const std::string& path, Access access) const override {
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<VorbisFile>(opened.stream.get());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }

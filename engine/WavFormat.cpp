@@ -20,10 +20,10 @@ class WavFormat final : public Format {
   const char* name() const override { return "WAV"; }
 
   // TagLib takes any bytes for this format, so the layout is checked first.
-  Opened open(const std::string& path) const override {
+  Opened open(const std::string& path, Access access) const override {
     if (!riffAudio(path)) return {};
-    Opened opened;
-    opened.file = std::make_unique<WavFile>(path.c_str());
+    Opened opened = streamFor(path, access);
+    opened.file = std::make_unique<WavFile>(opened.stream.get());
     if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
     return opened;
   }

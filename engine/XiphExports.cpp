@@ -1,7 +1,6 @@
 // The exports of the FLAC and Ogg Vorbis families.
 #include "engine/EngineApi.h"
 #include "engine/ExportGlue.h"
-#include "engine/FlacFacts.h"
 #include "engine/Xiph.h"
 
 #include <algorithm>
@@ -19,8 +18,7 @@ TagLib::String commentKey(const char16_t* key) {
 template <class Fact>
 auto flacFact(Fact fact) noexcept {
   return numberResult([&] {
-    const Session& session = Session::instance();
-    const auto facts = session.is(flacFormat()) ? readFlacFacts(session.path()) : std::nullopt;
+    const auto& facts = Session::instance().flacFacts();
     return facts ? fact(*facts) : decltype(fact(*facts)){};
   });
 }
