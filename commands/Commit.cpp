@@ -6,6 +6,7 @@
 #include "commands/TrackFiles.h"
 #include "fields/Error.h"
 #include "tags/TMetaTag.h"
+#include "tags/TagItems.h"
 #include "tracks/CellText.h"
 #include "tracks/FileIdentity.h"
 #include "tracks/Host.h"
@@ -103,7 +104,12 @@ FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
     host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
     const QString fileName = TrackFileName(folder, tracks, row);
     SaveResult result;
-    if (ws.tracks.fileChangedOnDisk(row, fileName)) {
+    if (!eraseTagFirst && !ws.tracks.isRowPending(row)) {
+      // Every item of such a row would be left as the file has it, so the
+      // engine would find nothing to write: the file is not even opened.
+      const MediaTagIo* io = MediaTagIoFor(ws.fields.MediaTypeOfFile(fileName));
+      result = {io && io->save ? SaveResult::Status::Written : SaveResult::Status::NoWriter, QString()};
+    } else if (ws.tracks.fileChangedOnDisk(row, fileName)) {
       result = {SaveResult::Status::Failed,
                 QStringLiteral("The file was replaced or changed since the folder was loaded; "
                                "refresh to see its tags")};

@@ -45,6 +45,7 @@ TEST_F(CommitTest, ACheckedFieldWithoutATrackColumnIsLeftAsTheFileHasIt) {
   ws.tracks.rememberFile(0, IdentityOfFile(folder.file("01.mp3")));
   ASSERT_EQ(tracks().columnIndex("Field33"), -1);
   ws.fields.mdFieldsInternal.setStoredValue(mapRow(33, kMp3), fm().ViewCheck, true);
+  setCell("01.mp3", 49, QStringLiteral("Other Title"));  // so the file is written at all
 
   EXPECT_EQ(commit(), "1 file written.");
 
