@@ -2,6 +2,8 @@
 // their rows to the result table.
 #pragma once
 
+#include <utility>
+
 #include "bench/BenchLibrary.h"
 #include "bench/ResultTable.h"
 
@@ -39,6 +41,7 @@ class Measurements {
   void commitUnchanged();
   void commitChangedSmall();
   void commitChangedLarge();
+  std::pair<double, double> changeEveryFile(const QString& folder, const QString& bareFolder, int count);
   void memory();
 
  private:
