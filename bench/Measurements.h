@@ -2,13 +2,13 @@
 // their rows to the result table.
 #pragma once
 
-#include <utility>
-
 #include "bench/BenchLibrary.h"
 #include "bench/ResultTable.h"
 
 #include <QString>
 #include <QStringList>
+
+#include <utility>
 
 #include <memory>
 #include <vector>
