@@ -103,10 +103,9 @@ QString FieldModel::ExtensionList() const {
 
 bool FieldModel::IsKnownExtension(const QString& ext) const {
   if (ext.isEmpty()) return false;
-  const QString entry = QLatin1Char(',') + AsciiUpper(ext) + QLatin1Char(',');
-  for (int row = 0; row < mdMediaFormat.rowCount(); ++row)
-    if (AsciiUpper(mdMediaFormat.value(row, 2).toString()).contains(entry)) return true;
-  return false;
+  // Every list begins and ends with a comma, so the joined lists hold an
+  // entry between commas exactly when one of them does.
+  return AsciiUpper(ExtensionList()).contains(QLatin1Char(',') + AsciiUpper(ext) + QLatin1Char(','));
 }
 
 int FieldModel::FilterFieldMap(int fieldId, int mediaType, int columnPosition) {
