@@ -3,6 +3,7 @@
 #include "commands/ClearIDTag.h"
 #include "commands/FileReport.h"
 #include "commands/MappedField.h"
+#include "commands/SavedTogether.h"
 #include "commands/TrackFiles.h"
 #include "fields/Error.h"
 #include "tags/TMetaTag.h"
@@ -91,6 +92,25 @@ QString commitMessage(const FileReport& report) {
   return text;
 }
 
+SaveResult commitRow(Workspace& ws, TMetaTag& tag, int row, const QString& fileName, bool eraseTagFirst) {
+  if (!eraseTagFirst && !ws.tracks.isRowPending(row)) {
+    // Every item of such a row would be left as the file has it, so the
+    // engine would find nothing to write: the file is not even opened.
+    const MediaTagIo* io = MediaTagIoFor(ws.fields.MediaTypeOfFile(fileName));
+    return {io && io->save ? SaveResult::Status::Written : SaveResult::Status::NoWriter, QString()};
+  }
+  if (ws.tracks.fileChangedOnDisk(row, fileName))
+    return {SaveResult::Status::Failed,
+            QStringLiteral("The file was replaced or changed since the folder was loaded; "
+                           "refresh to see its tags")};
+  try {
+    return commitTrack(ws, tag, row, fileName, eraseTagFirst);
+  } catch (const Error& error) {
+    // A malformed field map row fails this file only; the others go on.
+    return {SaveResult::Status::Failed, error.message()};
+  }
+}
+
 FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
   MemTable& tracks = ws.tracks.JvMemoryData1;
   const int count = tracks.rowCount();
@@ -99,34 +119,23 @@ FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
   ActionsDisabled disabled(ws.DisableActions);
   TMetaTag& tag = ws.tagObject();
   const QString folder = host.folder();
+  QVector<FileSave> saves;
+  saves.reserve(count);
+  SavedTogether together(tag.Texts().engine());
   for (int row = 0; row < count; ++row) {
     host.StepBusyIndicator();
     host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
     const QString fileName = TrackFileName(folder, tracks, row);
-    SaveResult result;
-    if (!eraseTagFirst && !ws.tracks.isRowPending(row)) {
-      // Every item of such a row would be left as the file has it, so the
-      // engine would find nothing to write: the file is not even opened.
-      const MediaTagIo* io = MediaTagIoFor(ws.fields.MediaTypeOfFile(fileName));
-      result = {io && io->save ? SaveResult::Status::Written : SaveResult::Status::NoWriter, QString()};
-    } else if (ws.tracks.fileChangedOnDisk(row, fileName)) {
-      result = {SaveResult::Status::Failed,
-                QStringLiteral("The file was replaced or changed since the folder was loaded; "
-                               "refresh to see its tags")};
-    } else {
-      try {
-        result = commitTrack(ws, tag, row, fileName, eraseTagFirst);
-      } catch (const Error& error) {
-        // A malformed field map row fails this file only; the others go on.
-        result = {SaveResult::Status::Failed, error.message()};
-      }
-    }
-    report.add(RelativeName(tracks, row), result);
-    if (result.written()) {
-      ws.tracks.rememberAsRead(row);
-      ws.tracks.rememberFile(row, IdentityOfFile(fileName));
-    }
+    saves.append({row, fileName, commitRow(ws, tag, row, fileName, eraseTagFirst)});
     host.processEvents();
+  }
+  together.finish(saves);
+  for (const FileSave& save : saves) {
+    report.add(RelativeName(tracks, save.row), save.result);
+    if (save.result.written()) {
+      ws.tracks.rememberAsRead(save.row);
+      ws.tracks.rememberFile(save.row, IdentityOfFile(save.fileName));
+    }
   }
   host.setStatusText(QString());
   return report;

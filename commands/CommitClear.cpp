@@ -2,8 +2,10 @@
 
 #include "commands/ClearIDTag.h"
 #include "commands/FileReport.h"
+#include "commands/SavedTogether.h"
 #include "commands/TrackFiles.h"
 #include "fields/Error.h"
+#include "tags/TMetaTag.h"
 #include "tracks/FolderScan.h"
 #include "tracks/Host.h"
 #include "tracks/Workspace.h"
@@ -22,19 +24,24 @@ FileReport clearRows(Workspace& ws, Host& host, const std::vector<int>& rows) {
   const MemTable& tracks = ws.tracks.JvMemoryData1;
   const QString folder = host.folder();
   const int count = int(rows.size());
+  QVector<FileSave> saves;
+  saves.reserve(count);
+  SavedTogether together(tag.Texts().engine());
   for (int position = 0; position < count; ++position) {
     const int row = rows[size_t(position)];
     host.StepBusyIndicator();
     host.setStatusText(QStringLiteral("%1 of %2").arg(position + 1).arg(count));
-    SaveResult result;
+    FileSave save{row, TrackFileName(folder, tracks, row), {}};
     try {
-      result = ClearIDTag(tag, TrackFileName(folder, tracks, row));
+      save.result = ClearIDTag(tag, save.fileName);
     } catch (const Error& error) {
-      result = {SaveResult::Status::Failed, error.message()};
+      save.result = {SaveResult::Status::Failed, error.message()};
     }
-    report.add(RelativeName(tracks, row), result);
+    saves.append(save);
     host.processEvents();
   }
+  together.finish(saves);
+  for (const FileSave& save : saves) report.add(RelativeName(tracks, save.row), save.result);
   host.setStatusText(QString());
   return report;
 }

@@ -5,6 +5,12 @@
 // back as engine-allocated zero-terminated UTF-16, which the caller copies and
 // releases with AUDIOFreeStringW. Save exports return -1 on success, 0 on
 // failure; AUDIOGetLastErrorW then tells why.
+//
+// Between AUDIOBatchBeginW and AUDIOBatchEndW a successful save means the
+// changes are written and checked beside the file; the file itself is
+// replaced at the latest by AUDIOBatchEndW, which returns how many files
+// could not be; AUDIOBatchFailedFileW and AUDIOBatchFailedReasonW name them
+// (index 0 to that count - 1) until the next batch begins.
 #pragma once
 
 #include <cstdint>
@@ -21,6 +27,8 @@ using TextSet = void(const char16_t* text);
 using IntGet = int32_t();
 using FloatGet = float();
 using Save = int16_t();
+using Begin = void();
+using IndexGet = char16_t*(int32_t index);
 }  // namespace qe
 
 // Every export of the engine, as X(kind, name). The loader resolves exactly
@@ -30,6 +38,10 @@ using Save = int16_t();
   X(FreeText, AUDIOFreeStringW)                                               \
   X(Save, AUDIOClearTagsW)                                                    \
   X(TextGet, AUDIOGetLastErrorW)                                              \
+  X(Begin, AUDIOBatchBeginW)                                                  \
+  X(IntGet, AUDIOBatchEndW)                                                   \
+  X(IndexGet, AUDIOBatchFailedFileW)                                          \
+  X(IndexGet, AUDIOBatchFailedReasonW)                                        \
   X(FrameGet, ID3V2GetTextFrameW)                                             \
   X(FrameSet, ID3V2SetTextFrameW)                                             \
   X(Save, ID3V2SaveChangesW)                                                  \

@@ -35,6 +35,8 @@ void setItem(const Format& format, const TagLib::String& key, const char16_t* te
 // -1 on success, 0 on failure, as the save exports return it.
 int16_t saveResult(bool saved) noexcept;
 int16_t saveChanges(const Format& format) noexcept;
+// The failure at `index` of the last batch; an empty one past the end.
+const FailedSave& batchFailure(int32_t index);
 // The keys of the current file's items that a getter reaches, joined.
 char16_t* itemKeys(const Format& format) noexcept;
 

@@ -2,6 +2,7 @@
 // frame families (ID3v2, MP4, WAV) and the WMA items.
 #include "engine/EngineApi.h"
 #include "engine/ExportGlue.h"
+#include "engine/FileNameBytes.h"
 
 using namespace quillora::engine;
 
@@ -25,6 +26,12 @@ int16_t saveResult(bool saved) noexcept {
 
 int16_t saveChanges(const Format& format) noexcept {
   return saveResult(numberResult([&] { return Session::instance().save(format); }));
+}
+
+const FailedSave& batchFailure(int32_t index) {
+  static const FailedSave none;
+  const auto& failures = Session::instance().batch().failures();
+  return index >= 0 && size_t(index) < failures.size() ? failures[size_t(index)] : none;
 }
 
 char16_t* itemKeys(const Format& format) noexcept {
@@ -52,6 +59,22 @@ int16_t AUDIOClearTagsW() {
 
 char16_t* AUDIOGetLastErrorW() {
   return textResult([] { return TagLib::String(Session::instance().lastError(), TagLib::String::UTF8); });
+}
+
+void AUDIOBatchBeginW() {
+  Session::instance().batch().begin();
+}
+
+int32_t AUDIOBatchEndW() {
+  return numberResult([] { return Session::instance().batch().end(); });
+}
+
+char16_t* AUDIOBatchFailedFileW(int32_t index) {
+  return textResult([&] { return quillora::fileNameText(batchFailure(index).path); });
+}
+
+char16_t* AUDIOBatchFailedReasonW(int32_t index) {
+  return textResult([&] { return batchFailure(index).reason; });
 }
 
 char16_t* ID3V2GetTextFrameW(int32_t frameId) {

@@ -93,11 +93,29 @@ bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b
   return true;
 }
 
-bool sameContent(const std::string& a, const std::string& b) {
+namespace {
+
+// The parts of a file of `size` bytes outside `inside`.
+Ranges outside(Ranges inside, int64_t size) {
+  std::sort(inside.begin(), inside.end(), [](const Range& x, const Range& y) { return x.offset < y.offset; });
+  Ranges rest;
+  int64_t at = 0;
+  for (const Range& r : inside) {
+    if (r.offset > at) rest.push_back({at, std::min(r.offset, size) - at});
+    at = std::max(at, r.offset + r.length);
+    if (at >= size) return rest;
+  }
+  rest.push_back({at, size - at});
+  return rest;
+}
+
+}  // namespace
+
+bool sameContent(const std::string& a, const std::string& b, const Ranges& same) {
   FileBytes fileA(a), fileB(b);
   if (!fileA.isOpen() || !fileB.isOpen() || fileA.size() != fileB.size()) return false;
-  const Ranges whole{{0, fileA.size()}};
-  return sameBytes(a, whole, b, whole);
+  const Ranges rest = outside(same, fileA.size());
+  return sameBytes(a, rest, b, rest);
 }
 
 }  // namespace quillora::engine

@@ -34,7 +34,9 @@ class FileBytes {
 // True when the bytes of `a` in `rangesA` equal those of `b` in `rangesB`,
 // each list read as one run of bytes.
 bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b, const Ranges& rangesB);
-// True when the two files hold the same bytes.
-bool sameContent(const std::string& a, const std::string& b);
+// True when the two files hold the same bytes, given that the bytes of `a`
+// in `same` are known to equal those of `b` at the same places: only the
+// rest is read.
+bool sameContent(const std::string& a, const std::string& b, const Ranges& same);
 
 }  // namespace quillora::engine

@@ -36,6 +36,7 @@ class Failure : public std::runtime_error {
 struct Range {
   int64_t offset = 0;
   int64_t length = 0;
+  bool operator==(const Range&) const = default;
 };
 using Ranges = std::vector<Range>;
 

@@ -69,8 +69,9 @@ Items edit(const std::string& copy, const Format& format, const Changes& changes
   return clear ? format.cleared(before) : withChanges(before, changes);
 }
 
-void verify(const std::string& original, const Ranges& originalAudio, const std::string& copy, const Format& format,
-            const Changes& changes, bool clear, const Items& expected, const Sound& sound) {
+// Returns where the audio lies in the copy.
+Ranges verify(const std::string& original, const Ranges& originalAudio, const std::string& copy, const Format& format,
+              const Changes& changes, bool clear, const Items& expected, const Sound& sound) {
   {
     Opened opened = format.open(copy, Access::Read);
     if (!opened.file) throw Failure("Verification failed: the written file cannot be read back");
@@ -88,6 +89,7 @@ void verify(const std::string& original, const Ranges& originalAudio, const std:
   if (!copyAudio || !sameBytes(original, originalAudio, copy, *copyAudio))
     throw Failure("Verification failed: the audio data changed");
   format.check(original, copy, changes, clear);
+  return *copyAudio;
 }
 
 bool sameFile(const struct stat& a, const struct stat& b) {
@@ -101,7 +103,7 @@ std::string errnoReason(int error) {
   return error == ENOENT ? "The file no longer exists" : std::strerror(error);
 }
 
-void safeSave(const std::string& path, const Format& format, const Changes& changes, bool clear) {
+SaveWork prepareSave(const std::string& path, const Format& format, const Changes& changes, bool clear) {
   struct stat link {};
   if (lstat(path.c_str(), &link) != 0) failWithErrno(errno);
   const std::string target = resolved(path);
@@ -111,18 +113,29 @@ void safeSave(const std::string& path, const Format& format, const Changes& chan
   const auto originalAudio = format.audio(target);
   if (!originalAudio) throw Failure(notValid(format));
 
-  WorkingCopy copy(target);
-  copy.fill(format.copyPrefix(target));
+  auto copy = std::make_unique<WorkingCopy>(target);
+  copy->fill(format.copyPrefix(target));
   Sound sound;
-  const Items expected = edit(copy.path(), format, changes, clear, sound);
-  format.finish(copy.path(), changes);
-  verify(target, *originalAudio, copy.path(), format, changes, clear, expected, sound);
-  if (sameContent(target, copy.path())) return;  // nothing really changed
+  SaveWork work;
+  work.items = edit(copy->path(), format, changes, clear, sound);
+  format.finish(copy->path(), changes);
+  const Ranges copyAudio = verify(target, *originalAudio, copy->path(), format, changes, clear, work.items, sound);
+  // The audio compared equal; where it lies at the same places, only the
+  // bytes around it can tell whether anything changed.
+  const Ranges same = copyAudio == *originalAudio ? copyAudio : Ranges{};
+  if (!sameContent(target, copy->path(), same)) work.prepared = PreparedSave{std::move(copy), info};
+  return work;
+}
 
+void checkUnchanged(const PreparedSave& save) {
   struct stat now {};
-  if (stat(target.c_str(), &now) != 0) failWithErrno(errno);
-  if (!sameFile(info, now)) throw Failure("The file changed while it was being saved");
-  copy.replace(info);
+  if (stat(save.copy->target().c_str(), &now) != 0) failWithErrno(errno);
+  if (!sameFile(save.original, now)) throw Failure("The file changed while it was being saved");
+}
+
+void replaceNow(PreparedSave& save) {
+  checkUnchanged(save);
+  save.copy->replace(save.original);
 }
 
 }  // namespace quillora::engine

@@ -15,6 +15,7 @@ Session& Session::instance() {
 }
 
 bool Session::analyze(const std::string& path) {
+  if (batch_.waitsFor(path)) batch_.complete();
   path_ = path;
   format_ = formatOfFile(path);
   pending_.clear();
@@ -91,14 +92,22 @@ bool Session::clear() {
 
 bool Session::run(const Format* format, const Changes& changes, bool clear) {
   try {
-    safeSave(path_, *format, changes, clear);
+    // A second save of a file must start from its first one.
+    if (batch_.waitsFor(path_)) batch_.complete();
+    SaveWork work = prepareSave(path_, *format, changes, clear);
+    if (work.prepared && batch_.isOpen()) {
+      batch_.add(path_, std::move(*work.prepared));
+    } else if (work.prepared) {
+      replaceNow(*work.prepared);
+    }
+    // The check read these items back from the copy.
+    items_ = std::move(work.items);
   } catch (const std::exception& failure) {
     lastError_ = failure.what();
     return false;
   }
   lastError_.clear();
   pending_.clear();
-  reload();
   return true;
 }
 

@@ -5,6 +5,7 @@
 
 #include "engine/FlacFacts.h"
 #include "engine/Format.h"
+#include "engine/SaveBatch.h"
 
 #include <optional>
 #include <string>
@@ -32,6 +33,8 @@ class Session {
   // Removes every tag of the current file through the safe save.
   bool clear();
   const std::string& lastError() const { return lastError_; }
+  // The batch that saves join while it is open.
+  SaveBatch& batch() { return batch_; }
   // The STREAMINFO facts of the current FLAC file, read at the first call
   // after it was analysed; empty for another format.
   const std::optional<FlacFacts>& flacFacts();
@@ -50,6 +53,7 @@ class Session {
   Changes pending_;
   std::optional<std::optional<FlacFacts>> flacFacts_;
   std::string lastError_;
+  SaveBatch batch_;
 };
 
 }  // namespace quillora::engine

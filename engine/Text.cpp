@@ -4,6 +4,8 @@
 
 #include <taglib/tbytevector.h>
 
+#include <algorithm>
+
 namespace quillora::engine {
 
 TagLib::String fromUtf16(const char16_t* text) {
@@ -29,6 +31,13 @@ char16_t* newUtf16(const TagLib::String& text) {
 
 char16_t* newUtf16(const std::string& utf8) {
   return newUtf16(TagLib::String(utf8, TagLib::String::UTF8));
+}
+
+char16_t* newUtf16(std::u16string_view text) {
+  auto* out = new char16_t[text.size() + 1];
+  std::copy(text.begin(), text.end(), out);
+  out[text.size()] = 0;
+  return out;
 }
 
 TagLib::String joined(const TagLib::StringList& values) {

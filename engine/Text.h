@@ -7,6 +7,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace quillora::engine {
 
@@ -17,6 +18,7 @@ TagLib::String fromUtf16(const char16_t* text);
 // A new[]-allocated, zero-terminated copy, released by AUDIOFreeStringW.
 char16_t* newUtf16(const TagLib::String& text);
 char16_t* newUtf16(const std::string& utf8);
+char16_t* newUtf16(std::u16string_view text);
 TagLib::String joined(const TagLib::StringList& values);
 // The four characters of a frame identifier packed big-endian into 32 bits,
 // each byte read as Latin-1 (MP4's 0xA9 becomes "\251").

@@ -9,6 +9,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <set>
 #include <vector>
 
 namespace quillora::engine {
@@ -19,8 +20,9 @@ namespace {
   throw Failure(std::string(what) + ": " + std::strerror(errno));
 }
 
-// A copy left by a process that is gone (or by this one, which makes one at
-// a time and removes it).
+// A copy left by a process that is gone. A folder is swept before this
+// process makes its first copy there, so a copy under this process's own id
+// is one that an earlier process of the same id left.
 bool stale(const std::string& name) {
   const auto marker = name.find(kTempMarker);
   if (name.empty() || name[0] != '.' || marker == std::string::npos) return false;
@@ -31,7 +33,11 @@ bool stale(const std::string& name) {
   return pid == getpid() || (kill(pid, 0) != 0 && errno == ESRCH);
 }
 
+// Once per folder: reading a large folder for every save would cost more
+// than the save.
 void removeStaleCopies(const std::string& folder) {
+  static std::set<std::string> swept;
+  if (!swept.insert(folder).second) return;
   DIR* dir = opendir(folder.c_str());
   if (!dir) return;
   std::vector<std::string> names;
@@ -92,16 +98,37 @@ void WorkingCopy::fill(const Prefix& prefix) {
   }
 }
 
-void WorkingCopy::replace(const struct stat& info) {
-  if (fsync(fd_) != 0) fail("The working copy could not be flushed");
+void WorkingCopy::keepOwnerAndMode(const struct stat& info) {
   // Keeps the owner where we may (root); a user keeps at least the group.
   if (fchown(fd_, info.st_uid, info.st_gid) != 0 && fchown(fd_, static_cast<uid_t>(-1), info.st_gid) != 0) {
     // The copy stays the saving user's; its permission bits are still copied.
   }
   if (fchmod(fd_, info.st_mode & 07777) != 0) fail("The permissions could not be kept");
+}
+
+void WorkingCopy::startFlush() {
+  // Only a head start: flush() is what makes sure.
+  sync_file_range(fd_, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
+void WorkingCopy::flush() {
+  if (fsync(fd_) != 0) fail("The working copy could not be flushed");
+}
+
+void WorkingCopy::putInPlace() {
   if (rename(path_.c_str(), target_.c_str()) != 0) fail("The file could not be replaced");
   replaced_ = true;
-  const int dir = ::open(folder_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+}
+
+void WorkingCopy::replace(const struct stat& info) {
+  keepOwnerAndMode(info);
+  flush();
+  putInPlace();
+  flushFolder(folder_);
+}
+
+void flushFolder(const std::string& folder) {
+  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
   if (dir >= 0) {
     fsync(dir);
     ::close(dir);

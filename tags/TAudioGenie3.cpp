@@ -112,4 +112,14 @@ void TAudioGenie3::set(KeySetter setter, const QString& key, const QString& text
 
 bool TAudioGenie3::save(SaveExport saver) const { return (exports_.*saver)() == -1; }
 
+void TAudioGenie3::beginBatch() const { exports_.AUDIOBatchBeginW(); }
+
+QHash<QString, QString> TAudioGenie3::endBatch() const {
+  const int32_t failed = exports_.AUDIOBatchEndW();
+  QHash<QString, QString> reasons;
+  for (int32_t index = 0; index < failed; ++index)
+    reasons.insert(take(exports_.AUDIOBatchFailedFileW(index)), take(exports_.AUDIOBatchFailedReasonW(index)));
+  return reasons;
+}
+
 }  // namespace quillora

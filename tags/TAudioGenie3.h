@@ -5,6 +5,7 @@
 
 #include "engine/EngineApi.h"
 
+#include <QHash>
 #include <QString>
 
 #include <cstdint>
@@ -57,6 +58,12 @@ class TAudioGenie3 {
   void set(KeySetter setter, const QString& key, const QString& text) const;
   // True when the engine reports success (-1).
   bool save(SaveExport saver) const;
+  // From here on a successful save is written and checked beside its file,
+  // and replaces the file by endBatch() at the latest.
+  void beginBatch() const;
+  // Replaces the files of the batch; returns the reasons of those that could
+  // not be replaced, by the file name each was saved under.
+  QHash<QString, QString> endBatch() const;
 
  private:
   // Copies a text the engine returned and hands it back to the engine.

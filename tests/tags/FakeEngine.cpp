@@ -58,6 +58,10 @@ int LiveTexts() { return liveTexts; }
   char16_t* name(int32_t frameId) { return give(answer(#name, "", frameId)); }
 #define FAKE_FrameSet(name) \
   void name(int32_t frameId, const char16_t* text) { answer(#name, "", frameId, text); }
+#define FAKE_IndexGet(name) \
+  char16_t* name(int32_t index) { return give(answer(#name, "", index)); }
+#define FAKE_Begin(name) \
+  void name() { answer(#name, ""); }
 #define FAKE_KeyGet(name) \
   char16_t* name(const char16_t* key) { return give(answer(#name, "", key)); }
 #define FAKE_KeySet(name) \
