@@ -102,6 +102,32 @@ TEST_F(CommitTest, GoesOnPastFilesThatCannotBeWrittenAndListsThemAll) {
   EXPECT_EQ(host.calls.count("end 16"), 1);
 }
 
+// The files are replaced together once every row is saved; one that another
+// program changes before then keeps that change and is listed, and its row
+// keeps the user's edit.
+TEST_F(CommitTest, AFileChangedBeforeTheFilesAreReplacedIsListedAndKeepsTheChange) {
+  load({{"v23.mp3", "01 Ärger.mp3"}, {"v23.mp3", "02.mp3"}});
+  showPanel(kMp3);
+  setBatch(31, kMp3, "Other Album");
+  btnBatchClick(ws, host, 12);
+  const QByteArray otherProgram = folder.bytes("02.mp3") + "appended by another program";
+  bool changed = false;
+  host.onEvents = [&] {
+    if (changed) return;
+    QFile file(folder.file("01 Ärger.mp3"));
+    changed = file.open(QIODevice::WriteOnly) && file.write(otherProgram) == otherProgram.size();
+  };
+
+  EXPECT_EQ(commit(), "1 file written. 1 file could not be written:\n"
+                      "01 Ärger.mp3: The file changed while it was being saved");
+
+  ASSERT_TRUE(changed);
+  EXPECT_EQ(folder.bytes("01 Ärger.mp3"), otherProgram);
+  EXPECT_EQ(folder.property("02.mp3", "ALBUM"), "Other Album");
+  EXPECT_TRUE(ws.tracks.isRowPending(row("01 Ärger.mp3")));
+  EXPECT_FALSE(ws.tracks.isRowPending(row("02.mp3")));
+}
+
 struct EraseCase {
   bool eraseTagFirst;
   const char* titleAfter;

@@ -1,6 +1,8 @@
 // A stand-in for the main window that records what a command asks of it.
 #pragma once
 
+#include <functional>
+
 #include "fields/MemTable.h"
 #include "tracks/Host.h"
 
@@ -30,6 +32,8 @@ class RecordingHost : public Host {
   // "start 12", "step", "end 12", "status 1 of 2", "events", "message",
   // "confirm", in call order.
   QStringList calls;
+  // Runs where the window would handle its events, between two files.
+  std::function<void()> onEvents;
   std::vector<Shown> messages;
   std::vector<Shown> questions;
 
@@ -37,7 +41,10 @@ class RecordingHost : public Host {
   void setFolder(const QString& folder) override { folderPath = folder; }
   bool includeSubdirectories() const override { return subdirectories; }
   void setStatusText(const QString& text) override { calls << QStringLiteral("status ") + text; }
-  void processEvents() override { calls << QStringLiteral("events"); }
+  void processEvents() override {
+    calls << QStringLiteral("events");
+    if (onEvents) onEvents();
+  }
   bool stopRequested() const override { return false; }
   std::vector<int> displayedRows() const override {
     if (gridOrder) return *gridOrder;
