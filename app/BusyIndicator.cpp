@@ -98,7 +98,18 @@ void BusyIndicator::step() {
     move(placement.left, placement.top);
     a = placement.a;
   }
-  draw(state_.step(a));
+  // A ring of another size is not overdrawn by the new wedges.
+  if (a != pendingSize_) drawPending();
+  pendingSize_ = a;
+  pending_.push_back(state_.step(a));
+  // Wedge n + 24 covers wedge n, so one turn of the ring is all that shows.
+  if (pending_.size() > size_t(kWedges)) pending_.erase(pending_.begin());
+  update();
+}
+
+void BusyIndicator::drawPending() {
+  for (const BusyWedge& wedge : pending_) draw(wedge);
+  pending_.clear();
 }
 
 void BusyIndicator::draw(const BusyWedge& wedge) {
@@ -113,10 +124,10 @@ void BusyIndicator::draw(const BusyWedge& wedge) {
   painter.setBrush(background);
   const QRectF blank = EllipseRect(wedge.blank1, wedge.blank2);
   if (blank.isValid()) painter.drawEllipse(blank);
-  update();
 }
 
 void BusyIndicator::paintEvent(QPaintEvent*) {
+  drawPending();
   QPainter painter(this);
   painter.drawImage(0, 0, canvas_);
 }

@@ -13,6 +13,8 @@
 #include <QPoint>
 #include <QWidget>
 
+#include <vector>
+
 namespace quillora {
 
 // Colours are 0x00BBGGRR: red in the lowest byte, blue in the third.
@@ -61,7 +63,9 @@ class BusyIndicator : public QWidget {
   void setFieldsColumn(QWidget* fieldsColumn) { fieldsColumn_ = fieldsColumn; }
   void setColors(BgrColor cl1, BgrColor cl2);
 
-  // Moves the indicator to its place in the host and draws the next wedge.
+  // Moves the indicator to its place in the host and adds the next wedge;
+  // the wedges are drawn when the widget is next painted, as the steps of a
+  // long command come far faster than the screen shows them.
   void step();
 
   const BusyIndicatorState& state() const { return state_; }
@@ -73,11 +77,14 @@ class BusyIndicator : public QWidget {
 
  private:
   void draw(const BusyWedge& wedge);
+  void drawPending();
   void fitCanvas();
 
   QWidget* fieldsColumn_ = nullptr;
   BusyIndicatorState state_;
   QImage canvas_;
+  std::vector<BusyWedge> pending_;
+  int pendingSize_ = -1;
 };
 
 }  // namespace quillora
