@@ -33,6 +33,14 @@ Widget* named(Widget* widget, const char* name) {
   return widget;
 }
 
+// A column of widgets edge to edge: no margins, no spacing.
+QVBoxLayout* flatColumn(QWidget* widget) {
+  auto* column = new QVBoxLayout(widget);
+  column->setContentsMargins(0, 0, 0, 0);
+  column->setSpacing(0);
+  return column;
+}
+
 // Without a desktop session the platform names no icon theme; a common
 // freedesktop theme, when installed, still gives clearer icons than the
 // style's own.
@@ -73,9 +81,7 @@ void TForm1::buildControls() {
   PageControl1->addTab(TabSheet1, QStringLiteral("About"));
   setCentralWidget(PageControl1);
 
-  auto* page = new QVBoxLayout(MP3s);
-  page->setContentsMargins(0, 0, 0, 0);
-  page->setSpacing(0);
+  auto* page = flatColumn(MP3s);
 
   QWidget* panel1 = panel("Panel1", MP3s);
   panel1->setFixedHeight(36);
@@ -99,9 +105,7 @@ void TForm1::buildControls() {
   page->addWidget(panel1);
 
   QWidget* panel2 = panel("Panel2", MP3s);
-  auto* body = new QVBoxLayout(panel2);
-  body->setContentsMargins(0, 0, 0, 0);
-  body->setSpacing(0);
+  auto* body = flatColumn(panel2);
   auto* grids = new QHBoxLayout;
   grids->setSpacing(3);
   cxGridMP3 = named(new QTableView(panel2), "cxGridMP3");
@@ -126,17 +130,12 @@ void TForm1::buildControls() {
 }
 
 void TForm1::buildFieldsColumn() {
-  pnlBatch = new QWidget;
-  pnlBatch->setObjectName(QStringLiteral("pnlBatch"));
+  pnlBatch = panel("pnlBatch", nullptr);
   pnlBatch->setFixedWidth(380);
-  auto* column = new QVBoxLayout(pnlBatch);
-  column->setContentsMargins(0, 0, 0, 0);
-  column->setSpacing(0);
+  auto* column = flatColumn(pnlBatch);
 
   pnlBatchFields = panel("pnlBatchFields", pnlBatch);
-  auto* fields = new QVBoxLayout(pnlBatchFields);
-  fields->setContentsMargins(0, 0, 0, 0);
-  fields->setSpacing(0);
+  auto* fields = flatColumn(pnlBatchFields);
   cxGrid2 = named(new QTableView(pnlBatchFields), "cxGrid2");
   cxGrid2->verticalHeader()->hide();
   cxGrid2->verticalHeader()->setDefaultSectionSize(cxGrid2->fontMetrics().height() + 6);
@@ -163,16 +162,15 @@ void TForm1::buildFieldsColumn() {
   column->addWidget(pnlBatchFields, 1);
 
   // The busy ring gets a band of its own below the fields panel, so it is
-  // visible while a command runs; it places itself in that band.
+  // visible while a command runs; it places itself in that band. It names
+  // itself PaintBox1 and starts hidden.
   column->addSpacing(150);
-  PaintBox1 = named(new BusyIndicator(pnlBatch), "PaintBox1");
+  PaintBox1 = new BusyIndicator(pnlBatch);
   PaintBox1->setFieldsColumn(pnlBatchFields);
-  PaintBox1->hide();
 }
 
 void TForm1::buildCommandStrip() {
-  pnlMP3buttons = new QWidget;
-  pnlMP3buttons->setObjectName(QStringLiteral("pnlMP3buttons"));
+  pnlMP3buttons = panel("pnlMP3buttons", nullptr);
   pnlMP3buttons->setFixedHeight(83);
   auto* strip = new QHBoxLayout(pnlMP3buttons);
   strip->setContentsMargins(3, 3, 3, 3);
