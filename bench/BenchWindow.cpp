@@ -4,7 +4,6 @@
 #include "tracks/Workspace.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QMessageBox>
 
 namespace quillora::bench {
@@ -35,20 +34,12 @@ BenchWindow::BenchWindow(const QString& programFolder)
   QCoreApplication::processEvents();
 }
 
-double BenchWindow::refresh(const QString& folder) {
+void BenchWindow::refresh(const QString& folder) {
   setFolder(folder);
-  QElapsedTimer clock;
-  clock.start();
   btnRefreshClick();
-  return double(clock.nsecsElapsed()) / 1e9;
 }
 
-double BenchWindow::commit() {
-  QElapsedTimer clock;
-  clock.start();
-  btnCommitClick();
-  return double(clock.nsecsElapsed()) / 1e9;
-}
+void BenchWindow::commit() { btnCommitClick(); }
 
 int BenchWindow::setEveryCell(const QString& caption, const QString& value) {
   TrackTableModel* model = trackModel();

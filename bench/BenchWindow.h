@@ -15,10 +15,10 @@ class BenchWindow : public TForm1 {
   // programFolder takes the settings file; the window is shown offscreen.
   explicit BenchWindow(const QString& programFolder);
 
-  // Puts `folder` in the folder box and clicks "Refresh"; returns seconds.
-  double refresh(const QString& folder);
-  // Clicks "Commit Changes"; returns seconds.
-  double commit();
+  // Puts `folder` in the folder box and clicks "Refresh".
+  void refresh(const QString& folder);
+  // Clicks "Commit Changes".
+  void commit();
   // Types `value` into the cell under `caption` of every row of the grid.
   // Returns the rows changed.
   int setEveryCell(const QString& caption, const QString& value);
