@@ -51,11 +51,10 @@ int main(int argc, char** argv) {
     }
     throw UsageError(QStringLiteral("unknown command group \"%1\"").arg(name));
   } catch (const UsageError& e) {
-    std::fprintf(stderr, "quillora-cli: %s\nRun \"quillora-cli --help\" for the commands.\n",
-                 qPrintable(e.message()));
+    WriteError(e.message() + QStringLiteral("\nRun \"quillora-cli --help\" for the commands."));
     return 2;
   } catch (const Error& e) {
-    std::fprintf(stderr, "quillora-cli: %s\n", qPrintable(e.message()));
+    WriteError(e.message());
     return 1;
   }
 }
