@@ -24,10 +24,7 @@ class ApeFormat final : public Format {
   // TagLib takes any bytes for this format, so the layout is checked first.
   Opened open(const std::string& path, Access access) const override {
     if (!monkeyAudio(path)) return {};
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<ApeFile>(opened.stream.get());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<ApeFile>(path, access);
   }
 
   // Keys are upper case, as TagLib keeps them.

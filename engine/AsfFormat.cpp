@@ -58,10 +58,7 @@ class AsfFormat final : public Format {
   const char* name() const override { return "WMA"; }
 
   Opened open(const std::string& path, Access access) const override {
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<TagLib::ASF::File>(opened.stream.get());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<TagLib::ASF::File>(path, access);
   }
 
   Items items(TagLib::File& file) const override {

@@ -56,10 +56,7 @@ class FlacFormat final : public Format {
   const char* name() const override { return "FLAC"; }
 
   Opened open(const std::string& path, Access access) const override {
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<FlacFile>(opened.stream.get(), TagLib::ID3v2::FrameFactory::instance());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<FlacFile>(path, access, TagLib::ID3v2::FrameFactory::instance());
   }
 
   Items items(TagLib::File& file) const override {

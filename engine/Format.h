@@ -14,6 +14,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillora::engine {
@@ -52,6 +53,16 @@ enum class Access { Read, Write };
 
 // The stream for a file opened for `access`, with no file on it yet.
 Opened streamFor(const std::string& path, Access access);
+
+// The file opened as a `FileType` (constructed from the stream and `args`),
+// or empty when TagLib finds it invalid or without audio properties.
+template <class FileType, class... Args>
+Opened openAs(const std::string& path, Access access, Args&&... args) {
+  Opened opened = streamFor(path, access);
+  opened.file = std::make_unique<FileType>(opened.stream.get(), std::forward<Args>(args)...);
+  if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
+  return opened;
+}
 
 // Bytes that replace the first `replaced` bytes of the original in the copy
 // a save works on.

@@ -60,10 +60,7 @@ class Mp4Format final : public Format {
   const char* name() const override { return "MP4"; }
 
   Opened open(const std::string& path, Access access) const override {
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<TagLib::MP4::File>(opened.stream.get());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<TagLib::MP4::File>(path, access);
   }
 
   Items items(TagLib::File& file) const override {

@@ -16,10 +16,7 @@ class VorbisFormat final : public Format {
   const char* name() const override { return "Ogg Vorbis"; }
 
   Opened open(const std::string& path, Access access) const override {
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<VorbisFile>(opened.stream.get());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<VorbisFile>(path, access);
   }
 
   Items items(TagLib::File& file) const override {

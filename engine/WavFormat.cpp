@@ -22,10 +22,7 @@ class WavFormat final : public Format {
   // TagLib takes any bytes for this format, so the layout is checked first.
   Opened open(const std::string& path, Access access) const override {
     if (!riffAudio(path)) return {};
-    Opened opened = streamFor(path, access);
-    opened.file = std::make_unique<WavFile>(opened.stream.get());
-    if (!opened.file->isValid() || !opened.file->audioProperties()) return {};
-    return opened;
+    return openAs<WavFile>(path, access);
   }
 
   Items items(TagLib::File& file) const override {
