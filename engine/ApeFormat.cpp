@@ -50,8 +50,6 @@ class ApeFormat final : public Format {
 
   void clear(TagLib::File& file) const override { static_cast<ApeFile&>(file).strip(); }
 
-  bool save(TagLib::File& file, const Changes&) const override { return file.save(); }
-
   std::optional<Ranges> audio(const std::string& path) const override { return monkeyAudio(path); }
 
  private:

@@ -99,8 +99,6 @@ class AsfFormat final : public Format {
     for (const auto& attribute : attributes) tag.removeItem(attribute.first);
   }
 
-  bool save(TagLib::File& file, const Changes&) const override { return file.save(); }
-
   std::optional<Ranges> audio(const std::string& path) const override { return asfAudio(path); }
 };
 

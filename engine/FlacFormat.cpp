@@ -85,8 +85,6 @@ class FlacFormat final : public Format {
 
   Items cleared(const Items& before) const override { return clearedXiph(before); }
 
-  bool save(TagLib::File& file, const Changes&) const override { return file.save(); }
-
   void finish(const std::string& path, const Changes& changes) const override {
     if (const auto vendor = changes.find(kVendorKey); vendor != changes.end()) writeVendor(path, vendor->second);
   }

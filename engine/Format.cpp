@@ -13,6 +13,10 @@ Items Format::cleared(const Items&) const {
   return {};
 }
 
+bool Format::save(TagLib::File& file, const Changes&) const {
+  return file.save();
+}
+
 void Format::finish(const std::string&, const Changes&) const {}
 
 void Format::check(const std::string&, const std::string&, const Changes&, bool) const {}

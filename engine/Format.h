@@ -85,7 +85,8 @@ class Format {
   virtual void clear(TagLib::File& file) const = 0;
   // What items() lists after clear() on a file that listed `before`.
   virtual Items cleared(const Items& before) const;
-  virtual bool save(TagLib::File& file, const Changes& changes) const = 0;
+  // Writes the edited file; TagLib's own save unless the format needs more.
+  virtual bool save(TagLib::File& file, const Changes& changes) const;
   // Work on the saved copy once TagLib has closed it.
   virtual void finish(const std::string& path, const Changes& changes) const;
   // The parts of the file outside every tag, which a save leaves byte for byte;

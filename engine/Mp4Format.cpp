@@ -89,8 +89,6 @@ class Mp4Format final : public Format {
     for (const auto& item : items) tag.removeItem(item.first);
   }
 
-  bool save(TagLib::File& file, const Changes&) const override { return file.save(); }
-
   std::optional<Ranges> audio(const std::string& path) const override { return mp4Audio(path); }
 };
 
