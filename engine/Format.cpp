@@ -34,6 +34,10 @@ Opened streamFor(const std::string& path, Access access) {
   return opened;
 }
 
+std::string notValidReason(const Format& format) {
+  return std::string("Not a valid ") + format.name() + " file";
+}
+
 Items withChanges(Items items, const Changes& changes) {
   for (const auto& [key, text] : changes) {
     if (text.isEmpty())

@@ -103,6 +103,9 @@ class Format {
 // mp4/m4a/m4v, ape), or nullptr.
 const Format* formatOfFile(const std::string& path);
 
+// "Not a valid MPEG file": why a file gives no tags of the format.
+std::string notValidReason(const Format& format);
+
 // Each format family's single instance.
 const Format& mpegFormat();
 const Format& mp4Format();

@@ -41,10 +41,6 @@ void checkWritable(const std::string& target, const struct stat& info) {
   if (statvfs(target.c_str(), &volume) == 0 && (volume.f_flag & ST_RDONLY)) throw Failure(std::strerror(EROFS));
 }
 
-std::string notValid(const Format& format) {
-  return std::string("Not a valid ") + format.name() + " file";
-}
-
 struct Sound {
   int length = 0, sampleRate = 0, channels = 0;
   bool operator==(const Sound&) const = default;
@@ -58,7 +54,7 @@ Sound soundOf(TagLib::File& file) {
 // Applies the edit to the copy and returns what the copy's items must be.
 Items edit(const std::string& copy, const Format& format, const Changes& changes, bool clear, Sound& sound) {
   Opened opened = format.open(copy, Access::Write);
-  if (!opened.file) throw Failure(notValid(format));
+  if (!opened.file) throw Failure(notValidReason(format));
   sound = soundOf(*opened.file);
   const Items before = format.items(*opened.file);
   if (clear)
@@ -111,7 +107,7 @@ SaveWork prepareSave(const std::string& path, const Format& format, const Change
   if (stat(target.c_str(), &info) != 0) failWithErrno(errno);
   checkWritable(target, info);
   const auto originalAudio = format.audio(target);
-  if (!originalAudio) throw Failure(notValid(format));
+  if (!originalAudio) throw Failure(notValidReason(format));
 
   auto copy = std::make_unique<WorkingCopy>(target);
   copy->fill(format.copyPrefix(target));

@@ -38,7 +38,7 @@ std::string Session::invalidReason(const Format& format) const {
   const int fd = ::open(path_.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) return errnoReason(errno);
   ::close(fd);
-  return std::string("Not a valid ") + format.name() + " file";
+  return notValidReason(format);
 }
 
 const std::optional<FlacFacts>& Session::flacFacts() {
