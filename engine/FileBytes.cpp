@@ -74,13 +74,9 @@ int64_t total(const Ranges& ranges) {
   return sum;
 }
 
-}  // namespace
-
-bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b, const Ranges& rangesB) {
+bool sameBytes(const FileBytes& fileA, const Ranges& rangesA, const FileBytes& fileB, const Ranges& rangesB) {
   const int64_t length = total(rangesA);
-  if (length != total(rangesB)) return false;
-  FileBytes fileA(a), fileB(b);
-  if (!fileA.isOpen() || !fileB.isOpen()) return false;
+  if (length != total(rangesB) || !fileA.isOpen() || !fileB.isOpen()) return false;
   RangeReader readerA(fileA, rangesA), readerB(fileB, rangesB);
   constexpr int64_t kBlock = 1 << 16;
   std::vector<char> blockA(kBlock), blockB(kBlock);
@@ -92,8 +88,6 @@ bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b
   }
   return true;
 }
-
-namespace {
 
 // The parts of a file of `size` bytes outside `inside`.
 Ranges outside(Ranges inside, int64_t size) {
@@ -111,11 +105,15 @@ Ranges outside(Ranges inside, int64_t size) {
 
 }  // namespace
 
+bool sameBytes(const std::string& a, const Ranges& rangesA, const std::string& b, const Ranges& rangesB) {
+  return sameBytes(FileBytes(a), rangesA, FileBytes(b), rangesB);
+}
+
 bool sameContent(const std::string& a, const std::string& b, const Ranges& same) {
-  FileBytes fileA(a), fileB(b);
+  const FileBytes fileA(a), fileB(b);
   if (!fileA.isOpen() || !fileB.isOpen() || fileA.size() != fileB.size()) return false;
   const Ranges rest = outside(same, fileA.size());
-  return sameBytes(a, rest, b, rest);
+  return sameBytes(fileA, rest, fileB, rest);
 }
 
 }  // namespace quillora::engine

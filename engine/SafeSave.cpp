@@ -100,8 +100,6 @@ std::string errnoReason(int error) {
 }
 
 SaveWork prepareSave(const std::string& path, const Format& format, const Changes& changes, bool clear) {
-  struct stat link {};
-  if (lstat(path.c_str(), &link) != 0) failWithErrno(errno);
   const std::string target = resolved(path);
   struct stat info {};
   if (stat(target.c_str(), &info) != 0) failWithErrno(errno);
