@@ -14,22 +14,14 @@ std::optional<ApeTagFacts> tagFacts() {
 
 }  // namespace
 
-#define QUILLORA_APE_ITEM(Name, key)                   \
-  char16_t* APEGet##Name##W() {                        \
-    return getItem(apeFormat(), key);                  \
-  }                                                    \
-  void APESet##Name##W(const char16_t* text) {         \
-    setItem(apeFormat(), key, text);                   \
-  }
-
-QUILLORA_APE_ITEM(Album, "ALBUM")
-QUILLORA_APE_ITEM(Artist, "ARTIST")
-QUILLORA_APE_ITEM(Comment, "COMMENT")
-QUILLORA_APE_ITEM(Copyright, "COPYRIGHT")
-QUILLORA_APE_ITEM(Genre, "GENRE")
-QUILLORA_APE_ITEM(Title, "TITLE")
-QUILLORA_APE_ITEM(Track, "TRACK")
-QUILLORA_APE_ITEM(Year, "YEAR")
+QUILLORA_ITEM_EXPORTS(APE, Album, apeFormat(), "ALBUM")
+QUILLORA_ITEM_EXPORTS(APE, Artist, apeFormat(), "ARTIST")
+QUILLORA_ITEM_EXPORTS(APE, Comment, apeFormat(), "COMMENT")
+QUILLORA_ITEM_EXPORTS(APE, Copyright, apeFormat(), "COPYRIGHT")
+QUILLORA_ITEM_EXPORTS(APE, Genre, apeFormat(), "GENRE")
+QUILLORA_ITEM_EXPORTS(APE, Title, apeFormat(), "TITLE")
+QUILLORA_ITEM_EXPORTS(APE, Track, apeFormat(), "TRACK")
+QUILLORA_ITEM_EXPORTS(APE, Year, apeFormat(), "YEAR")
 
 char16_t* APEGetItemKeysW() {
   return itemKeys(apeFormat());

@@ -41,3 +41,10 @@ const FailedSave& batchFailure(int32_t index);
 char16_t* itemKeys(const Format& format) noexcept;
 
 }  // namespace quillora::engine
+
+// The getter and setter exports of one item of a family:
+// QUILLORA_ITEM_EXPORTS(APE, Album, apeFormat(), "ALBUM") gives APEGetAlbumW
+// and APESetAlbumW.
+#define QUILLORA_ITEM_EXPORTS(Family, Name, format, key)                               \
+  char16_t* Family##Get##Name##W() { return quillora::engine::getItem(format, key); } \
+  void Family##Set##Name##W(const char16_t* text) { quillora::engine::setItem(format, key, text); }

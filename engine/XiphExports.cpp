@@ -66,43 +66,29 @@ char16_t* FLACGetItemKeysW() {
   return itemKeys(flacFormat());
 }
 
-char16_t* FLACGetVendorW() {
-  return getItem(flacFormat(), kVendorKey);
-}
-
-void FLACSetVendorW(const char16_t* text) {
-  setItem(flacFormat(), kVendorKey, text);
-}
+QUILLORA_ITEM_EXPORTS(FLAC, Vendor, flacFormat(), kVendorKey)
 
 int16_t FLACSaveChangesW() {
   return saveChanges(flacFormat());
 }
 
-#define QUILLORA_OGG_ITEM(Name, key)                   \
-  char16_t* OGGGet##Name##W() {                        \
-    return getItem(vorbisFormat(), key);               \
-  }                                                    \
-  void OGGSet##Name##W(const char16_t* text) {         \
-    setItem(vorbisFormat(), key, text);                \
-  }
-
-QUILLORA_OGG_ITEM(Album, "ALBUM")
-QUILLORA_OGG_ITEM(Artist, "ARTIST")
-QUILLORA_OGG_ITEM(Comment, "COMMENT")
-QUILLORA_OGG_ITEM(Contact, "CONTACT")
-QUILLORA_OGG_ITEM(Copyright, "COPYRIGHT")
-QUILLORA_OGG_ITEM(Date, "DATE")
-QUILLORA_OGG_ITEM(Description, "DESCRIPTION")
-QUILLORA_OGG_ITEM(Genre, "GENRE")
-QUILLORA_OGG_ITEM(ISRC, "ISRC")
-QUILLORA_OGG_ITEM(License, "LICENSE")
-QUILLORA_OGG_ITEM(Location, "LOCATION")
-QUILLORA_OGG_ITEM(Organization, "ORGANIZATION")
-QUILLORA_OGG_ITEM(Performer, "PERFORMER")
-QUILLORA_OGG_ITEM(Title, "TITLE")
-QUILLORA_OGG_ITEM(Track, "TRACKNUMBER")
-QUILLORA_OGG_ITEM(Vendor, kVendorKey)
-QUILLORA_OGG_ITEM(Version, "VERSION")
+QUILLORA_ITEM_EXPORTS(OGG, Album, vorbisFormat(), "ALBUM")
+QUILLORA_ITEM_EXPORTS(OGG, Artist, vorbisFormat(), "ARTIST")
+QUILLORA_ITEM_EXPORTS(OGG, Comment, vorbisFormat(), "COMMENT")
+QUILLORA_ITEM_EXPORTS(OGG, Contact, vorbisFormat(), "CONTACT")
+QUILLORA_ITEM_EXPORTS(OGG, Copyright, vorbisFormat(), "COPYRIGHT")
+QUILLORA_ITEM_EXPORTS(OGG, Date, vorbisFormat(), "DATE")
+QUILLORA_ITEM_EXPORTS(OGG, Description, vorbisFormat(), "DESCRIPTION")
+QUILLORA_ITEM_EXPORTS(OGG, Genre, vorbisFormat(), "GENRE")
+QUILLORA_ITEM_EXPORTS(OGG, ISRC, vorbisFormat(), "ISRC")
+QUILLORA_ITEM_EXPORTS(OGG, License, vorbisFormat(), "LICENSE")
+QUILLORA_ITEM_EXPORTS(OGG, Location, vorbisFormat(), "LOCATION")
+QUILLORA_ITEM_EXPORTS(OGG, Organization, vorbisFormat(), "ORGANIZATION")
+QUILLORA_ITEM_EXPORTS(OGG, Performer, vorbisFormat(), "PERFORMER")
+QUILLORA_ITEM_EXPORTS(OGG, Title, vorbisFormat(), "TITLE")
+QUILLORA_ITEM_EXPORTS(OGG, Track, vorbisFormat(), "TRACKNUMBER")
+QUILLORA_ITEM_EXPORTS(OGG, Vendor, vorbisFormat(), kVendorKey)
+QUILLORA_ITEM_EXPORTS(OGG, Version, vorbisFormat(), "VERSION")
 
 int16_t OGGSaveChangesW() {
   return saveChanges(vorbisFormat());
