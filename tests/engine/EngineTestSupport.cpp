@@ -1,5 +1,6 @@
 #include "EngineTestSupport.h"
 
+#include <taglib/mpegfile.h>
 #include <taglib/tstring.h>
 
 #include <dirent.h>
@@ -89,6 +90,11 @@ struct stat statOf(const std::string& path) {
 
 bool sameTime(const struct timespec& a, const struct timespec& b) {
   return a.tv_sec == b.tv_sec && a.tv_nsec == b.tv_nsec;
+}
+
+std::string tagOf(const std::string& path, TagLib::String (TagLib::Tag::*field)() const) {
+  TagLib::MPEG::File file(path.c_str());
+  return (file.tag()->*field)().to8Bit(true);
 }
 
 std::string decodedAudio(const std::string& path) {

@@ -4,6 +4,8 @@
 
 #include "engine/EngineApi.h"
 
+#include <taglib/tag.h>
+
 #include <sys/stat.h>
 
 #include <cstdint>
@@ -42,6 +44,8 @@ std::string readBytes(const std::string& path);
 void writeBytes(const std::string& path, const std::string& bytes);
 struct stat statOf(const std::string& path);
 bool sameTime(const struct timespec& a, const struct timespec& b);
+// A field of an MP3 file's tag as TagLib reads it (&TagLib::Tag::title).
+std::string tagOf(const std::string& path, TagLib::String (TagLib::Tag::*field)() const);
 // The audio as ffmpeg decodes it, as raw PCM; empty when it cannot.
 std::string decodedAudio(const std::string& path);
 // Names in the folder, hidden ones too.

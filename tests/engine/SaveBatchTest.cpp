@@ -8,16 +8,10 @@
 
 #include <gtest/gtest.h>
 
-#include <taglib/mpegfile.h>
 #include <taglib/tag.h>
 
 namespace quillora::test {
 namespace {
-
-std::string tagOf(const std::string& path, TagLib::String (TagLib::Tag::*field)() const) {
-  TagLib::MPEG::File file(path.c_str());
-  return (file.tag()->*field)().to8Bit(true);
-}
 
 std::u16string u16Name(const std::string& path) { return quillora::fileNameText(path); }
 
