@@ -1,5 +1,6 @@
 // MPEG audio files: the ID3v2 tag is edited frame by frame; ID3v1 and APE tags
 // are kept as they are (listed so that a save can check they survive).
+#include "engine/FileBytes.h"
 #include "engine/Format.h"
 #include "engine/Id3v2Raw.h"
 #include "engine/TagRegions.h"
@@ -15,8 +16,6 @@
 #include <taglib/textidentificationframe.h>
 #include <taglib/urllinkframe.h>
 
-#include <fstream>
-#include <iterator>
 #include <set>
 
 namespace quillora::engine {
@@ -185,11 +184,9 @@ class MpegFormat final : public Format {
 
   // The file read from memory with `repair` in place of its first bytes.
   static Opened repaired(const std::string& path, const Prefix& repair) {
-    std::ifstream in(path, std::ios::binary);
-    in.seekg(repair.replaced);
-    const std::string rest{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const FileBytes file(path);
     TagLib::ByteVector bytes = repair.bytes;
-    bytes.append(TagLib::ByteVector(rest.data(), static_cast<unsigned int>(rest.size())));
+    bytes.append(file.read(repair.replaced, file.size() - repair.replaced));
     Opened opened;
     opened.stream = std::make_unique<TagLib::ByteVectorStream>(bytes);
     opened.file = std::make_unique<TagLib::MPEG::File>(opened.stream.get(), TagLib::ID3v2::FrameFactory::instance());
