@@ -15,6 +15,9 @@
 
 #include <QVector>
 
+#include <numeric>
+#include <vector>
+
 namespace quillora {
 
 namespace {
@@ -112,24 +115,17 @@ SaveResult commitRow(Workspace& ws, TMetaTag& tag, int row, const QString& fileN
 }
 
 FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
-  MemTable& tracks = ws.tracks.JvMemoryData1;
-  const int count = tracks.rowCount();
+  const MemTable& tracks = ws.tracks.JvMemoryData1;
   FileReport report;
-  if (count == 0) return report;
+  if (tracks.rowCount() == 0) return report;
   ActionsDisabled disabled(ws.DisableActions);
   TMetaTag& tag = ws.tagObject();
-  const QString folder = host.folder();
-  QVector<FileSave> saves;
-  saves.reserve(count);
-  SavedTogether together(tag.Texts().engine());
-  for (int row = 0; row < count; ++row) {
-    host.StepBusyIndicator();
-    host.setStatusText(QStringLiteral("%1 of %2").arg(row + 1).arg(count));
-    const QString fileName = TrackFileName(folder, tracks, row);
-    saves.append({row, fileName, commitRow(ws, tag, row, fileName, eraseTagFirst)});
-    host.processEvents();
-  }
-  together.finish(saves);
+  std::vector<int> rows(size_t(tracks.rowCount()));
+  std::iota(rows.begin(), rows.end(), 0);
+  const QVector<FileSave> saves =
+      SaveRowsTogether(tag.Texts().engine(), host, tracks, rows, [&](int row, const QString& fileName) {
+        return commitRow(ws, tag, row, fileName, eraseTagFirst);
+      });
   for (const FileSave& save : saves) {
     report.add(RelativeName(tracks, save.row), save.result);
     if (save.result.written()) {
@@ -137,7 +133,6 @@ FileReport commitRows(Workspace& ws, Host& host, bool eraseTagFirst) {
       ws.tracks.rememberFile(save.row, IdentityOfFile(save.fileName));
     }
   }
-  host.setStatusText(QString());
   return report;
 }
 

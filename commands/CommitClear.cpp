@@ -22,27 +22,15 @@ FileReport clearRows(Workspace& ws, Host& host, const std::vector<int>& rows) {
   ActionsDisabled disabled(ws.DisableActions);
   TMetaTag& tag = ws.tagObject();
   const MemTable& tracks = ws.tracks.JvMemoryData1;
-  const QString folder = host.folder();
-  const int count = int(rows.size());
-  QVector<FileSave> saves;
-  saves.reserve(count);
-  SavedTogether together(tag.Texts().engine());
-  for (int position = 0; position < count; ++position) {
-    const int row = rows[size_t(position)];
-    host.StepBusyIndicator();
-    host.setStatusText(QStringLiteral("%1 of %2").arg(position + 1).arg(count));
-    FileSave save{row, TrackFileName(folder, tracks, row), {}};
-    try {
-      save.result = ClearIDTag(tag, save.fileName);
-    } catch (const Error& error) {
-      save.result = {SaveResult::Status::Failed, error.message()};
-    }
-    saves.append(save);
-    host.processEvents();
-  }
-  together.finish(saves);
+  const QVector<FileSave> saves =
+      SaveRowsTogether(tag.Texts().engine(), host, tracks, rows, [&](int, const QString& fileName) {
+        try {
+          return ClearIDTag(tag, fileName);
+        } catch (const Error& error) {
+          return SaveResult{SaveResult::Status::Failed, error.message()};
+        }
+      });
   for (const FileSave& save : saves) report.add(RelativeName(tracks, save.row), save.result);
-  host.setStatusText(QString());
   return report;
 }
 

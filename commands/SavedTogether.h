@@ -5,12 +5,18 @@
 #pragma once
 
 #include "tags/SaveResult.h"
-#include "tags/TAudioGenie3.h"
 
 #include <QString>
 #include <QVector>
 
+#include <functional>
+#include <vector>
+
 namespace quillora {
+
+class Host;
+class MemTable;
+class TAudioGenie3;
 
 // One file the command saved, and what became of it.
 struct FileSave {
@@ -19,21 +25,14 @@ struct FileSave {
   SaveResult result;
 };
 
-class SavedTogether {
- public:
-  explicit SavedTogether(const TAudioGenie3& engine);
-  // A batch left open by an error still replaces the files it checked.
-  ~SavedTogether();
-  SavedTogether(const SavedTogether&) = delete;
-  SavedTogether& operator=(const SavedTogether&) = delete;
-
-  // Ends the batch; a save whose copy could not replace its file becomes a
-  // failure with the reason.
-  void finish(QVector<FileSave>& saves);
-
- private:
-  const TAudioGenie3& engine_;
-  bool open_ = true;
-};
+// Saves the files of the track table rows, in the order given, as one batch:
+// for each row it steps the busy indicator, shows "n of count" as the status
+// text, calls save with the row and its file's full name, and lets the window
+// handle its events. A save whose copy could not replace its file becomes a
+// failure with the reason. The status text is emptied at the end. A batch
+// left open by an error still replaces the files it checked.
+QVector<FileSave> SaveRowsTogether(const TAudioGenie3& engine, Host& host, const MemTable& tracks,
+                                   const std::vector<int>& rows,
+                                   const std::function<SaveResult(int row, const QString& fileName)>& save);
 
 }  // namespace quillora
