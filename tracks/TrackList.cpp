@@ -172,9 +172,11 @@ void TrackList::AddTrackField(const QString& fieldId, int mediaType) {
   linked_.insert(pairKey(id, mediaType));
 }
 
-void TrackList::linkFieldMapRow(int fieldId, int mediaType, int position) {
+void TrackList::linkFieldMapRow(int fieldId, int mediaType) {
   const qint64 key = pairKey(fieldId, mediaType);
-  if (position < 0 || linked_.contains(key)) return;
+  if (linked_.contains(key)) return;
+  const int position = FindTrackColumn(TrackFieldName(fieldId));
+  if (position < 0) return;
   linked_.insert(key);
   MemTable& map = fields_.mdFieldsInternal;
   const FieldMapColumns& fm = fields_.fm();
@@ -210,10 +212,9 @@ void TrackList::FillTrackRow(const QStringList& valueLines, const QString& relat
   tracks.edit();
   for (const ValueLine& line : values) {
     if (line.value.isEmpty()) continue;
-    const QString name = TrackFieldName(line.fieldId);
-    const int column = tracks.columnIndex(name);
+    const int column = tracks.columnIndex(TrackFieldName(line.fieldId));
     if (column < 0) continue;
-    linkFieldMapRow(line.fieldId, mediaType, FindTrackColumn(name));
+    linkFieldMapRow(line.fieldId, mediaType);
     if (const auto converted = MemTable::convertTo(tracks.column(column), line.value))
       tracks.setFieldValue(column, *converted);
   }

@@ -90,9 +90,10 @@ class TrackList : public QObject {
   void restructure(const std::function<void()>& change, bool keepLastOnFailure);
   void parkRows();
   void restoreRows(int count);
-  // Links the field map row of (field, media type) to the field's column
-  // when it has none yet.
-  void linkFieldMapRow(int fieldId, int mediaType, int position);
+  // Links the field map row of (field, media type) to the field's grid
+  // column when it has none yet; the column is looked up only for a pair not
+  // linked before, since every value of every scanned file comes here.
+  void linkFieldMapRow(int fieldId, int mediaType);
   int catalogueRow(int fieldId) const;
 
   FieldModel& fields_;
