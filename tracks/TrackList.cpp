@@ -77,6 +77,13 @@ std::optional<FieldType> trackColumnType(int catalogueType) {
   }
 }
 
+// Whether a cell differs from its value as read; a column added since the
+// row was read counts as read empty.
+bool differs(const std::vector<QVariant>& read, const MemTable& tracks, int row, int column) {
+  const QVariant value = size_t(column) < read.size() ? read[size_t(column)] : QVariant();
+  return value != tracks.value(row, column);
+}
+
 }  // namespace
 
 QString TrackFieldName(int fieldId) { return QStringLiteral("Field") + QString::number(fieldId); }
@@ -287,18 +294,21 @@ bool TrackList::fileChangedOnDisk(int row, const QString& fullName) const {
   return now && *now != *files_[size_t(row)];
 }
 
+const std::vector<QVariant>* TrackList::readValues(int row) const {
+  if (!JvMemoryData1.isOpen() || row >= JvMemoryData1.rowCount() || !hasReadValues(row)) return nullptr;
+  return &asRead_[size_t(row)];
+}
+
 bool TrackList::isCellPending(int row, int column) const {
-  if (!JvMemoryData1.isOpen() || row >= JvMemoryData1.rowCount() || size_t(row) >= asRead_.size())
-    return false;
-  const std::vector<QVariant>& values = asRead_[size_t(row)];
-  if (values.empty()) return false;
-  const QVariant read = size_t(column) < values.size() ? values[size_t(column)] : QVariant();
-  return read != JvMemoryData1.value(row, column);
+  const std::vector<QVariant>* read = readValues(row);
+  return read && differs(*read, JvMemoryData1, row, column);
 }
 
 bool TrackList::isRowPending(int row) const {
+  const std::vector<QVariant>* read = readValues(row);
+  if (!read) return false;
   for (int column = 0; column < JvMemoryData1.columnCount(); ++column)
-    if (isCellPending(row, column)) return true;
+    if (differs(*read, JvMemoryData1, row, column)) return true;
   return false;
 }
 

@@ -94,6 +94,8 @@ class TrackList : public QObject {
   // column when it has none yet; the column is looked up only for a pair not
   // linked before, since every value of every scanned file comes here.
   void linkFieldMapRow(int fieldId, int mediaType);
+  // The row's values as read; null when there are none or the row is gone.
+  const std::vector<QVariant>* readValues(int row) const;
   int catalogueRow(int fieldId) const;
 
   FieldModel& fields_;
