@@ -124,6 +124,13 @@ int FieldModel::FilterFieldMap(int fieldId, int mediaType, int columnPosition) {
   return m.fieldValue(fm_.ColumnIndex).toInt();
 }
 
+int FieldModel::FieldMapRow(int fieldId, int mediaType) const {
+  const MemTable& m = mdFieldsInternal;
+  for (int row = 0; row < m.rowCount(); ++row)
+    if (intOf(m, row, fm_.FieldID) == fieldId && intOf(m, row, fm_.MediaTypeID) == mediaType) return row;
+  return -1;
+}
+
 void FieldModel::ResetFieldMapView() {
   MemTable& m = mdFieldsInternal;
   ControlsFrozen frozen(m);

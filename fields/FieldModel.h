@@ -47,6 +47,9 @@ class FieldModel {
   bool IsKnownExtension(const QString& ext) const;
 
   int FilterFieldMap(int fieldId, int mediaType, int columnPosition);
+  // The first field map row (absolute index) of a field and a media type,
+  // whatever the filter; -1 when there is none.
+  int FieldMapRow(int fieldId, int mediaType) const;
   void ResetFieldMapView();
 
  private:

@@ -187,17 +187,13 @@ void TrackList::linkFieldMapRow(int fieldId, int mediaType) {
   linked_.insert(key);
   MemTable& map = fields_.mdFieldsInternal;
   const FieldMapColumns& fm = fields_.fm();
-  for (int row = 0; row < map.rowCount(); ++row) {
-    if (map.value(row, fm.FieldID).toInt() != fieldId ||
-        map.value(row, fm.MediaTypeID).toInt() != mediaType)
-      continue;
-    if (map.value(row, fm.ViewCheck).toBool() && map.value(row, fm.ColumnIndex).toInt() == position)
-      return;
-    map.setValue(row, fm.ViewCheck, true);
-    map.setValue(row, fm.BatchCheck, false);
-    map.setValue(row, fm.ColumnIndex, position);
+  const int row = fields_.FieldMapRow(fieldId, mediaType);
+  if (row < 0) return;
+  if (map.value(row, fm.ViewCheck).toBool() && map.value(row, fm.ColumnIndex).toInt() == position)
     return;
-  }
+  map.setValue(row, fm.ViewCheck, true);
+  map.setValue(row, fm.BatchCheck, false);
+  map.setValue(row, fm.ColumnIndex, position);
 }
 
 void TrackList::FillTrackRow(const QStringList& valueLines, const QString& relativeName,

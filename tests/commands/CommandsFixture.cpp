@@ -24,13 +24,9 @@ int CommandsFixture::addTrack(const QString& relativeName, const QStringList& va
 }
 
 int CommandsFixture::mapRow(int fieldId, int mediaType) const {
-  const MemTable& map = ws.fields.mdFieldsInternal;
-  for (int row = 0; row < map.rowCount(); ++row)
-    if (map.value(row, fm().FieldID).toInt() == fieldId &&
-        map.value(row, fm().MediaTypeID).toInt() == mediaType)
-      return row;
-  ADD_FAILURE() << "no field map row for field " << fieldId << " and media type " << mediaType;
-  return -1;
+  const int row = ws.fields.FieldMapRow(fieldId, mediaType);
+  if (row < 0) ADD_FAILURE() << "no field map row for field " << fieldId << " and media type " << mediaType;
+  return row;
 }
 
 QVariant CommandsFixture::mapValue(int fieldId, int mediaType, int column) const {

@@ -17,13 +17,9 @@ TracksFixture::TracksFixture() {
 }
 
 int TracksFixture::mapRow(int fieldId, int mediaType) const {
-  const MemTable& m = ws.fields.mdFieldsInternal;
-  for (int row = 0; row < m.rowCount(); ++row)
-    if (m.value(row, fm().FieldID).toInt() == fieldId &&
-        m.value(row, fm().MediaTypeID).toInt() == mediaType)
-      return row;
-  ADD_FAILURE() << "no field map row for " << fieldId << "/" << mediaType;
-  return -1;
+  const int row = ws.fields.FieldMapRow(fieldId, mediaType);
+  if (row < 0) ADD_FAILURE() << "no field map row for " << fieldId << "/" << mediaType;
+  return row;
 }
 
 QVariant TracksFixture::mapValue(int fieldId, int mediaType, int column) const {
