@@ -108,6 +108,14 @@ bool FieldModel::IsKnownExtension(const QString& ext) const {
   return AsciiUpper(ExtensionList()).contains(QLatin1Char(',') + AsciiUpper(ext) + QLatin1Char(','));
 }
 
+int FieldModel::CatalogueRow(int fieldId) const {
+  for (int row = 0; row < mdFields.rowCount(); ++row) {
+    const QVariant id = mdFields.value(row, cat_.ID);
+    if (!id.isNull() && id.toInt() == fieldId) return row;
+  }
+  return -1;
+}
+
 int FieldModel::FilterFieldMap(int fieldId, int mediaType, int columnPosition) {
   MemTable& m = mdFieldsInternal;
   ControlsFrozen frozen(m);

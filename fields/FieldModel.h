@@ -46,6 +46,10 @@ class FieldModel {
   // format's list.
   bool IsKnownExtension(const QString& ext) const;
 
+  // The catalogue row (absolute index) of a field; a row with a blank ID is
+  // no field's. -1 when there is none.
+  int CatalogueRow(int fieldId) const;
+
   int FilterFieldMap(int fieldId, int mediaType, int columnPosition);
   // The first field map row (absolute index) of a field and a media type,
   // whatever the filter; -1 when there is none.

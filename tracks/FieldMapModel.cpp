@@ -124,16 +124,10 @@ void FieldMapModel::assign(int row, int panelColumn, const QVariant& value) {
     map.setValue(row, source, value.toString());
     return;
   }
-  MemTable& catalogue = fields.mdFields;
   const int fieldId = map.value(row, fields.fm().FieldID).toInt();
-  for (int entry = 0; entry < catalogue.rowCount(); ++entry) {
-    const QVariant id = catalogue.value(entry, fields.cat().ID);
-    if (!id.isNull() && id.toInt() == fieldId) {
-      catalogue.setValue(entry, fields.cat().BatchValue, value.toString());
-      return;
-    }
-  }
-  throw Error(QStringLiteral("Field %1 is not in the field catalogue").arg(fieldId));
+  const int entry = fields.CatalogueRow(fieldId);
+  if (entry < 0) throw Error(QStringLiteral("Field %1 is not in the field catalogue").arg(fieldId));
+  fields.mdFields.setValue(entry, fields.cat().BatchValue, value.toString());
 }
 
 void FieldMapModel::onValueChanged(int row, int) {

@@ -136,21 +136,11 @@ void TrackList::restructure(const std::function<void()>& change, bool keepLastOn
   restoreRows(count);
 }
 
-int TrackList::catalogueRow(int fieldId) const {
-  const MemTable& catalogue = fields_.mdFields;
-  const int idColumn = fields_.cat().ID;
-  for (int row = 0; row < catalogue.rowCount(); ++row) {
-    const QVariant id = catalogue.value(row, idColumn);
-    if (!id.isNull() && id.toInt() == fieldId) return row;
-  }
-  return -1;
-}
-
 void TrackList::AddTrackField(const QString& fieldId, int mediaType) {
   ActionsDisabled disabled(disableActions_);
   bool ok = false;
   const int id = fieldId.trimmed().toInt(&ok);
-  const int catRow = ok ? catalogueRow(id) : -1;
+  const int catRow = ok ? fields_.CatalogueRow(id) : -1;
   const MemTable& catalogue = fields_.mdFields;
   const auto type =
       trackColumnType(catRow < 0 ? 0 : catalogue.value(catRow, fields_.cat().FieldTypeID).toInt());

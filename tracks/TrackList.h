@@ -96,7 +96,6 @@ class TrackList : public QObject {
   void linkFieldMapRow(int fieldId, int mediaType);
   // The row's values as read; null when there are none or the row is gone.
   const std::vector<QVariant>* readValues(int row) const;
-  int catalogueRow(int fieldId) const;
 
   FieldModel& fields_;
   bool& disableActions_;

@@ -27,15 +27,14 @@ QVariant TracksFixture::mapValue(int fieldId, int mediaType, int column) const {
 }
 
 void TracksFixture::setCatalogueType(int fieldId, int type, int size) {
+  const int row = ws.fields.CatalogueRow(fieldId);
+  if (row < 0) {
+    ADD_FAILURE() << "no catalogue row for " << fieldId;
+    return;
+  }
   MemTable& catalogue = ws.fields.mdFields;
-  const CatalogueColumns& cat = ws.fields.cat();
-  for (int row = 0; row < catalogue.rowCount(); ++row)
-    if (catalogue.value(row, cat.ID).toInt() == fieldId) {
-      catalogue.setValue(row, cat.FieldTypeID, type == 0 ? QVariant() : QVariant(type));
-      catalogue.setValue(row, cat.FieldSize, size);
-      return;
-    }
-  ADD_FAILURE() << "no catalogue row for " << fieldId;
+  catalogue.setValue(row, ws.fields.cat().FieldTypeID, type == 0 ? QVariant() : QVariant(type));
+  catalogue.setValue(row, ws.fields.cat().FieldSize, size);
 }
 
 void TracksFixture::openTracks() {
